@@ -1,0 +1,46 @@
+// The calendar: Julian day numbers with the Julian/Gregorian switch of 1582,
+// the Chinese lunar calendar with leap months, the 24 solar terms and solar
+// time, for the astronomical years −849 to 2100. Inside 1900–2050 the lunar
+// months and the term moments come from stored tables; outside they are
+// computed from a lunation series and a term series.
+#pragma once
+
+#include <string>
+
+#include "engine/records.h"
+
+class CYiDate {
+public:
+    // Day numbers and the solar calendar.
+    double DateToJulianDay(const CalDate& d) const;
+    void JulianDayToDate(double jd, CalDate& d) const;
+    void NextDay(CalDate& d) const;
+    int Weekday(const CalDate& d) const;  // 0 = Sunday
+    bool IsValidSolarDate(const CalDate& d) const;
+    int DayNumber(int year, int month, int day) const;  // 1 = 0001-01-01
+    int DayOfYear(int year, int month, int day) const;
+    int CalendarOf(int year, int month, int day) const;  // 0 Julian, 1 Gregorian, −1 dropped days
+    int MonthAndDay(int year, int dayOfYear) const;      // month × 100 + day
+
+    // The lunar calendar.
+    int LeapMonthOfYear(int year) const;                 // 0 or 1..12
+    int LunarDayOf(int year, int month, int day) const;  // 1..30, by the lunation series
+    int LunarMonthOf(int year, int month, int day) const;  // negative for a leap month
+    bool SolarToLunar(const CalDate& solar, CalDate& lunar) const;  // returns the leap flag
+    // False with the reason in `message` when the lunar date does not exist.
+    bool LunarToSolar(const CalDate& lunar, CalDate& solar, bool leap, std::string& message) const;
+    // 1..30 as Chinese numerals (廿一, 三十); any other value gives the text
+    // of the previous call.
+    const std::string& ChineseNumber(int n);
+
+    // Solar terms and solar time. Terms are numbered 1 小寒 … 24 冬至.
+    // which = 1: the 节 of that Gregorian month, 0: its 中气; returns the
+    // term's 节 or 中气 number and its moment in `when`.
+    int SolarTermOfMonth(int year, int month, int which, CalDate& when) const;
+    double TermDayOfYear(int year, int term) const;
+    // mode 1 true solar time, mode 2 local mean time, from standard time of 120° E.
+    void ToSolarTime(double longitude, CalDate& t, int mode) const;
+
+private:
+    std::string numberText_;
+};

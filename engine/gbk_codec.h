@@ -1,0 +1,39 @@
+// The file boundary between the program's UTF-8 text and the GBK bytes of
+// every data file (settings, places, cases, strokes, comments). Byte widths
+// that the files and the report layout speak of ("at most 12 bytes", chart
+// columns) are GBK widths: a Chinese character counts 2, ASCII 1.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace gbk {
+
+// GBK bytes to UTF-8. A byte sequence that is not valid GBK becomes U+FFFD.
+std::string ToUtf8(std::string_view gbkBytes);
+
+// UTF-8 to GBK bytes. A character GBK lacks (or broken UTF-8) becomes "?".
+std::string FromUtf8(std::string_view utf8);
+
+// Number of bytes the text takes in GBK.
+std::size_t Width(std::string_view utf8);
+
+// The longest prefix of the text whose GBK form has at most maxBytes bytes,
+// cut on a character boundary.
+std::string Truncate(std::string_view utf8, std::size_t maxBytes);
+
+// Text of a fixed-size, NUL-terminated GBK field (reads up to the first NUL
+// or the end of the field, whichever comes first).
+std::string ReadField(const char* field, std::size_t size);
+
+// Writes the text into a fixed-size GBK field: cut to size − 1 bytes on a
+// character boundary, NUL-terminated and NUL-padded to the end.
+void WriteField(char* field, std::size_t size, std::string_view utf8);
+
+template <std::size_t N>
+std::string ReadField(const char (&field)[N]) { return ReadField(field, N); }
+template <std::size_t N>
+void WriteField(char (&field)[N], std::string_view utf8) { WriteField(field, N, utf8); }
+
+}  // namespace gbk

@@ -1,0 +1,47 @@
+#include "engine/gbk_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+TEST(GbkCodec, RoundTripsChineseAndAscii) {
+    const std::string text = "甲命八字：ab 12";
+    std::string bytes = gbk::FromUtf8(text);
+    EXPECT_EQ(bytes.size(), 15u);
+    EXPECT_EQ(bytes.substr(0, 2), "\xBC\xD7");  // 甲
+    EXPECT_EQ(gbk::ToUtf8(bytes), text);
+}
+
+TEST(GbkCodec, BadBytesAndMissingCharactersNeverCrash) {
+    // A lone lead byte at the end and a byte GBK never uses.
+    EXPECT_EQ(gbk::ToUtf8("a\xFF" "b\x81"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+    // 😀 and broken UTF-8 have no GBK form.
+    EXPECT_EQ(gbk::FromUtf8("x😀y"), "x?y");
+    EXPECT_EQ(gbk::FromUtf8("x\xE7\x94y"), "x?y");
+    EXPECT_EQ(gbk::ToUtf8(""), "");
+}
+
+TEST(GbkCodec, WidthCountsGbkBytes) {
+    struct Case { const char* text; std::size_t width; };
+    const Case cases[] = {{"", 0}, {"abc", 3}, {"乾造  ", 6}, {"日元", 4}, {"x😀", 2}};
+    for (const Case& c : cases) EXPECT_EQ(gbk::Width(c.text), c.width) << c.text;
+}
+
+TEST(GbkCodec, TruncateCutsOnCharacterBoundary) {
+    EXPECT_EQ(gbk::Truncate("张三丰abc", 5), "张三");
+    EXPECT_EQ(gbk::Truncate("张三丰abc", 7), "张三丰a");
+    EXPECT_EQ(gbk::Truncate("ab张", 3), "ab");
+    EXPECT_EQ(gbk::Truncate("abc", 10), "abc");
+}
+
+TEST(GbkCodec, FixedFieldsAreCutTerminatedAndPadded) {
+    char field[13];
+    std::memset(field, 'Z', sizeof field);
+    gbk::WriteField(field, "欧阳娜娜娜娜娜");  // 14 bytes: only six characters fit
+    EXPECT_EQ(gbk::ReadField(field), "欧阳娜娜娜娜");
+    EXPECT_EQ(field[12], '\0');
+    for (std::size_t i = 12; i < sizeof field; ++i) EXPECT_EQ(field[i], '\0');
+
+    char full[4] = {'a', 'b', 'c', 'd'};  // no NUL: read to the end of the field
+    EXPECT_EQ(gbk::ReadField(full), "abcd");
+}
