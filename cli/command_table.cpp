@@ -1,8 +1,24 @@
+#include <algorithm>
+#include <cstring>
+
 #include "cli/commands.h"
 
-// Each sub-command lives in a file of its own (cmd_<name>.cpp).
-const std::vector<CliCommand>& CliCommands() {
-    static const std::vector<CliCommand> table = {
-    };
-    return table;
+namespace {
+
+std::vector<CliCommand>& Registry() {
+    static std::vector<CliCommand> commands;
+    return commands;
+}
+
+}  // namespace
+
+CliRegistration::CliRegistration(const char* name, const char* usage, int (*run)(const Args&)) {
+    Registry().push_back({name, usage, run});
+}
+
+std::vector<CliCommand> CliCommands() {
+    std::vector<CliCommand> sorted = Registry();
+    std::sort(sorted.begin(), sorted.end(),
+              [](const CliCommand& a, const CliCommand& b) { return std::strcmp(a.name, b.name) < 0; });
+    return sorted;
 }

@@ -1,6 +1,10 @@
-// The sub-commands of marivo-cli. Each takes the arguments after its own
-// name and returns the process exit status: 0 success, 1 nothing found,
-// 2 invalid input (the message goes to stderr).
+// The sub-commands of marivo-cli. Each lives in a file of its own
+// (cmd_<name>.cpp) and registers itself with a static CliRegistration:
+//
+//   static const CliRegistration reg{"day", "day YYYY-MM-DD [HH:MM]", RunDay};
+//
+// A command takes the arguments after its own name and returns the exit
+// status: 0 success, 1 nothing found, 2 invalid input (message on stderr).
 #pragma once
 
 #include <string>
@@ -14,5 +18,9 @@ struct CliCommand {
     int (*run)(const Args& args);
 };
 
-// The table of every sub-command, in the order `marivo-cli help` lists them.
-const std::vector<CliCommand>& CliCommands();
+// Every registered command, sorted by name.
+std::vector<CliCommand> CliCommands();
+
+struct CliRegistration {
+    CliRegistration(const char* name, const char* usage, int (*run)(const Args&));
+};

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+
 #include "cli/commands.h"
 
 namespace {

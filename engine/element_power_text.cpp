@@ -1,0 +1,4 @@
+#include "engine/CBaZiEx.h"
+
+void CBaZiEx::WriteElementPower() {}
+void CBaZiEx::WriteRelations() {}

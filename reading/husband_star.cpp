@@ -1,0 +1,3 @@
+#include "engine/CBaZiEx.h"
+
+std::string CBaZiEx::ReadHusbandStar() const { return {}; }

@@ -1,0 +1,3 @@
+#include "engine/CBaZiEx.h"
+
+void CBaZiEx::ReadMarriage() {}
