@@ -17,7 +17,9 @@ public:
     void NextDay(CalDate& d) const;
     int Weekday(const CalDate& d) const;  // 0 = Sunday
     bool IsValidSolarDate(const CalDate& d) const;
-    int DayNumber(int year, int month, int day) const;  // 1 = 0001-01-01
+    // Continuous day count of the proleptic Gregorian kind (1900-01-01 is
+    // 693596, Gregorian 0001-01-01 is 1).
+    int DayNumber(int year, int month, int day) const;
     int DayOfYear(int year, int month, int day) const;
     int CalendarOf(int year, int month, int day) const;  // 0 Julian, 1 Gregorian, −1 dropped days
     int MonthAndDay(int year, int dayOfYear) const;      // month × 100 + day
@@ -42,5 +44,7 @@ public:
     void ToSolarTime(double longitude, CalDate& t, int mode) const;
 
 private:
+    bool SearchLunarDate(const CalDate& lunar, CalDate& solar, bool leap, std::string& message) const;
+
     std::string numberText_;
 };

@@ -1,0 +1,31 @@
+// The four pillars of a moment: the sexagenary numbers (1 甲子 … 59 壬戌,
+// 0 癸亥) of its year, month, day and hour. The year turns at 立春 and the
+// month at each 节, both by the clock time (standard time of 120° E); the
+// day and the hour are taken from the solar-time date. The 子 hour runs from
+// 23:00 to 00:59: with the late-子 option off, 23:00 already belongs to the
+// next day; with it on, the day stays and the hour is the next day's 子 hour.
+#pragma once
+
+#include "engine/CYiDate.h"
+#include "engine/records.h"
+
+// The month pillar with the two 节 that enclose the moment
+// (prevJie ≤ moment < nextJie), which the luck pillars count from.
+struct MonthPillar {
+    int pillar;
+    int solarMonth;  // 1 子 … 12 亥 counted from 寅 = 2: the 节 number of prevJie
+    CalDate prevJie, nextJie;
+    double prevJieJd, nextJieJd;
+};
+
+struct FourPillars {
+    int year, month, day, hour;
+};
+
+int YearPillarOf(const CYiDate& cal, const CalDate& clock);
+MonthPillar MonthPillarOf(const CYiDate& cal, const CalDate& clock, int yearPillar);
+int DayPillarOf(const CYiDate& cal, const CalDate& solarTime, bool lateZi);
+int HourPillarOf(int hour, int dayPillar, bool lateZi);
+
+// All four; `clock` drives the year and month, `solarTime` the day and hour.
+FourPillars PillarsOf(const CYiDate& cal, const CalDate& clock, const CalDate& solarTime, bool lateZi);
