@@ -40,10 +40,22 @@ public:
     // term's 节 or 中气 number and its moment in `when`.
     int SolarTermOfMonth(int year, int month, int which, CalDate& when) const;
     double TermDayOfYear(int year, int term) const;
+    // The moment of term 1..24 of a year (0 and 25 reach into the years
+    // beside it): the stored minute inside 1900–2050, else the series.
+    void TermMoment(int year, int term, CalDate& when) const;
     // mode 1 true solar time, mode 2 local mean time, from standard time of 120° E.
     void ToSolarTime(double longitude, CalDate& t, int mode) const;
 
 private:
+    struct TermDay {
+        int term;
+        double dayOfYear;  // day of year plus the fraction of the day
+        int month, day;  // month 0 is the December before, 13 the January after
+    };
+    TermDay TermDayOf(int year, int term) const;
+    static void MomentOf(int year, const TermDay& t, CalDate& when);
+    static bool IsStoredTermYear(int year);
+    static void StoredTerm(int year, int month, bool jie, CalDate& when);
     bool SearchLunarDate(const CalDate& lunar, CalDate& solar, bool leap, std::string& message) const;
 
     std::string numberText_;

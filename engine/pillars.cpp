@@ -9,18 +9,19 @@ using calmath::Mod;
 
 namespace {
 
-// The 节 that falls in Gregorian month (year, month), with its number.
+// The 节 are counted continuously: index 12 y + n − 1 is 节 n (1 小寒 …
+// 12 大雪) of year y.
 struct Jie {
-    int number;
+    int index;
     CalDate when;
     double jd;
 };
 
-Jie JieOfMonth(const CYiDate& cal, int year, int month) {
-    if (month > 12) month = 1, year += 1;
-    if (month < 1) month = 12, year -= 1;
+Jie JieAt(const CYiDate& cal, int index) {
     Jie j;
-    j.number = cal.SolarTermOfMonth(year, month, 1, j.when);
+    j.index = index;
+    int number = Mod(index, 12) + 1;
+    cal.TermMoment(calmath::FloorDiv(index, 12), 2 * number - 1, j.when);
     j.jd = cal.DateToJulianDay(j.when);
     return j;
 }
@@ -31,31 +32,30 @@ bool CountsAsNextDay(const CalDate& solarTime, bool lateZi) { return solarTime.h
 }  // namespace
 
 int YearPillarOf(const CYiDate& cal, const CalDate& clock) {
-    // 立春 is the 节 of February, but in the Julian centuries it drifts into
-    // March or January.
-    Jie spring = JieOfMonth(cal, clock.year, 2);
-    if (spring.number != 2) spring = JieOfMonth(cal, clock.year, 3);
-    if (spring.number != 2) spring = JieOfMonth(cal, clock.year, 1);
-    int afterSpring = cal.DateToJulianDay(clock) >= spring.jd ? 1 : 0;
+    CalDate spring;  // 立春, term 3
+    cal.TermMoment(clock.year, 3, spring);
+    int afterSpring = cal.DateToJulianDay(clock) >= cal.DateToJulianDay(spring) ? 1 : 0;
     return Mod(clock.year + 896 + afterSpring, 60);
 }
 
 MonthPillar MonthPillarOf(const CYiDate& cal, const CalDate& clock, int yearPillar) {
-    // October 1582 lost ten days; its boundary is looked up in September.
+    // Start from the 节 that falls in the clock's month (October 1582, which
+    // lost ten days, looks in September) and step to the two 节 that enclose
+    // the moment. In the Julian centuries a month may hold two 节 or none.
     int f = clock.year == 1582 && clock.month == 10 ? 9 : clock.month;
-    Jie jie = JieOfMonth(cal, clock.year, f);
+    CalDate when;
+    int number = cal.SolarTermOfMonth(clock.year, f, 1, when);
+    int year = when.year + (when.month == 12 && number == 1 ? 1 : 0);
     double jd = cal.DateToJulianDay(clock);
+    Jie prev = JieAt(cal, 12 * year + number - 1);
+    while (prev.jd > jd) prev = JieAt(cal, prev.index - 1);
+    Jie next = JieAt(cal, prev.index + 1);
+    while (next.jd <= jd) prev = next, next = JieAt(cal, next.index + 1);
+
     MonthPillar m;
-    Jie prev, next;
-    if (jd >= jie.jd) {
-        m.solarMonth = jie.number;
-        prev = jie;
-        next = JieOfMonth(cal, clock.year, f + 1);
-    } else {
-        m.solarMonth = jie.number - 1;
-        prev = JieOfMonth(cal, clock.year, f - 1);
-        next = jie;
-    }
+    // Solar month t: 2 is the 寅 month that 立春 opens; 小寒 (1) and 大雪 (12)
+    // open the 丑 and 子 months, counted as 13 and 12.
+    m.solarMonth = Mod(prev.index, 12) + 1;
     int t = m.solarMonth <= 1 ? m.solarMonth + 12 : m.solarMonth;
     m.pillar = sym::CycleIndex(Mod(t + 2 * Mod(yearPillar, 10) - 1, 10), Mod(t + 1, 12));
     m.prevJie = prev.when;
