@@ -1,0 +1,214 @@
+#include "app/BirthPanel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/UpDownButtons.h"
+#include "app/gbk_input_limit.h"
+#include "app/message_box.h"
+#include "engine/gbk_codec.h"
+#include "engine/ini_file.h"
+
+namespace {
+
+constexpr int kFirstYear = -850;
+constexpr int kLastYear = 2100;
+constexpr std::size_t kNameBytes = 10;
+
+// The branch of a clock hour: 23:00–0:59 子, 1:00–2:59 丑, … 21:00–22:59 亥.
+QString HourItem(int hour) {
+    static const char* const branches[] = {"亥", "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌"};
+    int h = hour % 2 == 1 ? hour + 1 : hour;
+    return QStringLiteral("%1时").arg(hour) + QString::fromUtf8(branches[((h % 24) / 2 + 1) % 12]);
+}
+
+QComboBox* DropDownList(QWidget* parent, const char* name) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QString::fromLatin1(name));
+    combo->setMaxVisibleItems(24);
+    return combo;
+}
+
+}  // namespace
+
+BirthPanel::BirthPanel(int person, std::string placeFile, QWidget* parent)
+    : QWidget(parent),
+      person_(person),
+      placeFile_(std::move(placeFile)),
+      cities_(places::PanelCities(IniDocument(), places::kNoPlaceProvince)) {
+    setObjectName(person == 0 ? QStringLiteral("PanelA") : QStringLiteral("PanelB"));
+    BuildControls();
+}
+
+void BirthPanel::BuildControls() {
+    // Panel 乙命's controls carry the names of panel 甲命's with a "2".
+    const QString suffix = person_ == 0 ? QString() : QStringLiteral("2");
+    auto named = [&suffix](QWidget* w, const char* name) {
+        w->setObjectName(QString::fromLatin1(name) + suffix);
+        return w;
+    };
+
+    heading_ = new QLabel(person_ == 0 ? QStringLiteral("甲") : QStringLiteral("乙命"), this);
+    QFont bold = heading_->font();
+    bold.setBold(true);
+    heading_->setFont(bold);
+    if (person_ == 1) heading_->setStyleSheet(QStringLiteral("color: #008000;"));
+
+    Edtname = new QLineEdit(QStringLiteral("某人"), this);
+    named(Edtname, "Edtname");
+    LimitToGbkBytes(*Edtname, kNameBytes);
+    Edtname->setFixedWidth(72);
+
+    EdtYear = new QLineEdit(this);
+    named(EdtYear, "EdtYear");
+    EdtYear->setMaxLength(4);
+    EdtYear->setToolTip(QStringLiteral("年份在-850至2100"));
+    EdtYear->setFixedWidth(40);
+    UpDyear = new UpDownButtons(kFirstYear + 1, kLastYear, this);
+    named(UpDyear, "UpDyear");
+    connect(UpDyear, &UpDownButtons::Clicked, this, &BirthPanel::UpDyearClick);
+
+    cbom = DropDownList(this, "cbom");
+    cbod = DropDownList(this, "cbod");
+    cbos = DropDownList(this, "cbos");
+    cbomin = DropDownList(this, "cbomin");
+    CboLi = DropDownList(this, "CboLi");
+    cbodiZ = DropDownList(this, "cbodiZ");
+    cbodiC = DropDownList(this, "cbodiC");
+    for (QComboBox* c : {cbom, cbod, cbos, cbomin, CboLi, cbodiZ, cbodiC}) c->setObjectName(c->objectName() + suffix);
+    CboLi->addItems({QStringLiteral("公历"), QStringLiteral("农历")});
+    cbodiZ->setToolTip(QStringLiteral("真太阳时可在菜单\"选项->八字预测设置\"里设定"));
+    cbodiC->setToolTip(QStringLiteral("选择邻近城市"));
+    connect(cbodiZ, &QComboBox::activated, this, &BirthPanel::ProvinceChanged);
+
+    Chkrun = new QCheckBox(QStringLiteral("农闰"), this);
+    named(Chkrun, "Chkrun");
+    Rdona = new QRadioButton(QStringLiteral("男"), this);
+    named(Rdona, "Rdona");
+    Rdonv = new QRadioButton(QStringLiteral("女"), this);
+    named(Rdonv, "Rdonv");
+    sex_ = new QButtonGroup(this);
+    sex_->addButton(Rdona);
+    sex_->addButton(Rdonv);
+    (person_ == 0 ? Rdona : Rdonv)->setChecked(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+    auto* nameRow = new QHBoxLayout;
+    nameRow->setSpacing(3);
+    nameRow->addWidget(new QLabel(QStringLiteral("姓名"), this));
+    nameRow->addWidget(Edtname);
+    nameRow->addWidget(EdtYear);
+    nameRow->addWidget(UpDyear);
+    for (QComboBox* c : {cbom, cbod, cbos, cbomin}) nameRow->addWidget(c);
+    nameRow->addStretch();
+    auto* placeRow = new QHBoxLayout;
+    placeRow->setSpacing(3);
+    placeRow->addWidget(CboLi);
+    placeRow->addWidget(Chkrun);
+    placeRow->addWidget(Rdona);
+    placeRow->addWidget(Rdonv);
+    placeRow->addWidget(cbodiZ);
+    placeRow->addWidget(cbodiC);
+    placeRow->addStretch();
+    grid->addWidget(heading_, 0, 0, 2, 1);
+    grid->addLayout(nameRow, 0, 1);
+    grid->addLayout(placeRow, 1, 1);
+}
+
+void BirthPanel::FillCombos() {
+    for (int i = 0; i < 60; ++i) {
+        if (i < 12) cbom->addItem(QStringLiteral("%1月").arg(i + 1));
+        if (i < 24) cbos->addItem(HourItem(i));
+        if (i < 31) cbod->addItem(QStringLiteral("%1日").arg(i + 1));
+        if (i < places::kProvinceCount) cbodiZ->addItem(QString::fromUtf8(places::kProvinces[i]));
+        cbomin->addItem(QStringLiteral("%1分").arg(i));
+    }
+    cbodiC->addItem(QString::fromUtf8(places::kNoPlaceName));
+}
+
+void BirthPanel::SetToNow(const QDateTime& now) {
+    int year = now.date().year();
+    if (year > kLastYear) year = 2050;
+    UpDyear->SetPosition(year);
+    EdtYear->setText(QString::number(year));
+    cbom->setCurrentIndex(now.date().month() - 1);
+    cbod->setCurrentIndex(now.date().day() - 1);
+    cbos->setCurrentIndex(now.time().hour());
+    cbomin->setCurrentIndex(now.time().minute());
+    cbodiZ->setCurrentIndex(places::kNoPlaceProvince);
+    ProvinceChanged();
+}
+
+void BirthPanel::SelectPlace(int province, int city) {
+    if (province < 0 || province >= places::kProvinceCount) province = 0;
+    cbodiZ->setCurrentIndex(province);
+    ProvinceChanged();
+    cbodiC->setCurrentIndex(city >= 0 && city < cbodiC->count() ? city : 0);
+}
+
+int BirthPanel::ProvinceIndex() const { return cbodiZ->currentIndex(); }
+int BirthPanel::CityIndex() const { return cbodiC->currentIndex(); }
+
+void BirthPanel::ProvinceChanged() {
+    int province = cbodiZ->currentIndex();
+    if (province < 0) return;
+    cities_ = places::PanelCities(IniDocument::Load(placeFile_), province);
+    cbodiC->clear();
+    for (const places::City& city : cities_.cities) cbodiC->addItem(QString::fromStdString(city.name));
+    cbodiC->setCurrentIndex(0);
+}
+
+void BirthPanel::UpDyearClick(int position) { EdtYear->setText(QString::number(ShownYear(position))); }
+
+QString BirthPanel::PersonWord() const { return person_ == 0 ? QStringLiteral("甲命") : QStringLiteral("乙命"); }
+
+bool BirthPanel::ReadPanel(BirthData& birth) {
+    if (Edtname->text().isEmpty()) {
+        Messages().Notice(window(), PersonWord() + QStringLiteral("姓名不能为空"), QStringLiteral("提示"),
+                          MessageIcon::Information);
+        Edtname->setFocus();
+        return false;
+    }
+    bool number = false;
+    int year = EdtYear->text().trimmed().toInt(&number);
+    if (!number) year = -1000;
+    if (year < kFirstYear || year > kLastYear || year == 0) {
+        Messages().Notice(window(),
+                          PersonWord() + QStringLiteral("年份必须在-850到2100年之间，并且没有公元0年\r\n"
+                                                        "注意：公元前用负数，比如公元前120年，就输入-120"),
+                          QStringLiteral("年份错误"), MessageIcon::Warning);
+        EdtYear->setFocus();
+        return false;
+    }
+    UpDyear->SetPosition(StoredYear(year));
+
+    birth = BirthData{};
+    birth.person = static_cast<uint8_t>(person_);
+    gbk::WriteField(birth.name, Edtname->text().toStdString());
+    birth.year = static_cast<int16_t>(StoredYear(year));
+    birth.month = static_cast<int16_t>(cbom->currentIndex() + 1);
+    birth.day = static_cast<int16_t>(cbod->currentIndex() + 1);
+    birth.hour = static_cast<int16_t>(cbos->currentIndex());
+    birth.minute = static_cast<int16_t>(cbomin->currentIndex());
+    birth.lunar = CboLi->currentIndex() == 1 ? 1 : 0;
+    birth.leap = Chkrun->isChecked() ? 1 : 0;
+    birth.male = Rdona->isChecked() ? 1 : 0;
+    birth.province = static_cast<int16_t>(cbodiZ->currentIndex());
+    int cityIndex = cbodiC->currentIndex();
+    if (cityIndex < 0 || cityIndex >= static_cast<int>(cities_.cities.size())) cityIndex = 0;
+    birth.city = static_cast<int16_t>(cityIndex);
+    const places::City& city = cities_.cities.at(birth.city);
+    birth.longitude = city.longitude;
+    birth.latitude = city.latitude;
+    gbk::WriteField(birth.place, places::PlaceText(cities_, birth.province, birth.city));
+    return true;
+}

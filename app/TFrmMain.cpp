@@ -1,0 +1,263 @@
+#include "app/TFrmMain.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/BirthPanel.h"
+#include "app/ChartPictureWidget.h"
+#include "app/fonts.h"
+#include "app/message_box.h"
+#include "app/report_rendering.h"
+#include "engine/CBaZiEx.h"
+#include "engine/file_util.h"
+#include "engine/ini_file.h"
+#include "tools/TFrmDiLi.h"
+#include "tools/place_list.h"
+
+namespace {
+
+constexpr int kMinTreeWidth = 30;
+// 0x00BBGGRR: red 0xD0, green 0xCC, blue 0xC0, a light grey.
+constexpr int kDefaultBackground = 12635344;
+
+QColor FromWindowsColor(int value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+int ToWindowsColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+
+// The program folder, always with a trailing "/".
+std::string FolderWithSlash(std::string folder) {
+    if (folder.empty()) folder = fileutil::ProgramFolder();
+    if (folder.back() != '/') folder += '/';
+    return folder;
+}
+
+int StateValue(Qt::WindowStates state) {
+    if (state & Qt::WindowMinimized) return 1;
+    if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
+    return 0;
+}
+
+}  // namespace
+
+TFrmMain::TFrmMain(std::string programFolder, QWidget* parent)
+    : QMainWindow(parent), programFolder_(FolderWithSlash(std::move(programFolder))) {
+    setWindowTitle(kAppTitle);
+    QFont font = FontNamed(kDefaultFontName, 9);
+    font.setPixelSize(12);
+    setFont(font);
+    BuildLayout();
+    BuildMenus();
+    FormCreate();
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::BuildLayout() {
+    Tree = new QTreeWidget(this);
+    Tree->setObjectName(QStringLiteral("Tree"));
+    Tree->setHeaderHidden(true);
+    Tree->setIndentation(19);
+    Tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Tree->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("命例")}));
+
+    Redtbazi = new QTextEdit(this);
+    Redtbazi->setObjectName(QStringLiteral("Redtbazi"));
+    Redtbazi->setAcceptRichText(true);
+    Redtbazi->setTabChangesFocus(false);
+    Redtbazi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Redtbazi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The selection stays visible while the view has no focus.
+    QPalette palette = Redtbazi->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    Redtbazi->setPalette(palette);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->addWidget(Tree);
+    Splitter1->addWidget(Redtbazi);
+    // A wider window widens the report, not the tree.
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setChildrenCollapsible(false);
+    Tree->setMinimumWidth(kMinTreeWidth);
+
+    ImgBaZi = new ChartPictureWidget(this);
+
+    auto* upper = new QHBoxLayout;
+    upper->setContentsMargins(0, 0, 0, 0);
+    upper->setSpacing(0);
+    upper->addWidget(Splitter1, 1);
+    upper->addWidget(ImgBaZi);
+
+    const std::string placeFile = places::PlaceFilePath(programFolder_);
+    panelA_ = new BirthPanel(0, placeFile, this);
+    panelB_ = new BirthPanel(1, placeFile, this);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::VLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    BtnPai = new QPushButton(QStringLiteral("测算"), this);
+    BtnPai->setObjectName(QStringLiteral("BtnPai"));
+    BtnPai->setFixedSize(56, 44);
+    connect(BtnPai, &QPushButton::clicked, this, &TFrmMain::BtnPaiClick);
+
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("InputBar"));
+    bar->setFixedHeight(56);
+    auto* barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(2, 0, 2, 0);
+    barLayout->setSpacing(4);
+    barLayout->addWidget(panelA_);
+    barLayout->addWidget(rule);
+    barLayout->addWidget(panelB_);
+    barLayout->addStretch();
+    barLayout->addWidget(BtnPai);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(upper, 1);
+    layout->addWidget(bar);
+    setCentralWidget(central);
+}
+
+void TFrmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    file->addAction(QStringLiteral("退出"), this, &QWidget::close);
+    menuBar()->addMenu(QStringLiteral("命理知识(&S)"))->setObjectName(QStringLiteral("MenuKnowledge"));
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("辅助工具(&T)"));
+    tools->setObjectName(QStringLiteral("MenuTools"));
+    tools->addAction(QStringLiteral("经纬度设置"), this, &TFrmMain::TmDiLiClick);
+    menuBar()->addMenu(QStringLiteral("选项(&O)"))->setObjectName(QStringLiteral("MenuOptions"));
+    menuBar()->addMenu(QStringLiteral("帮助(&H)"))->setObjectName(QStringLiteral("MenuHelp"));
+}
+
+// The program folder is fixed at construction.
+void TFrmMain::FormCreate() { Redtbazi->clear(); }
+
+void TFrmMain::showEvent(QShowEvent* event) {
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TFrmMain::FormShow() {
+    const QDateTime now = QDateTime::currentDateTime();
+    for (BirthPanel* panel : {panelA_, panelB_}) {
+        panel->FillCombos();
+        panel->SetToNow(now);
+    }
+    settings_ = std::make_unique<IniFile>(fileutil::Join(programFolder_, "dat/bzinit.ini"));
+    RestoreWindowState();
+    engine_ = std::make_unique<CBaZiEx>(programFolder_);
+}
+
+void TFrmMain::RestoreWindowState() {
+    const IniDocument ini = settings_->Snapshot();
+    move(ini.ReadInteger("winpos", "left", 10), ini.ReadInteger("winpos", "top", 10));
+    resize(ini.ReadInteger("winpos", "width", 400), ini.ReadInteger("winpos", "height", 400));
+    switch (ini.ReadInteger("winpos", "state", 0)) {
+    case 1: setWindowState(Qt::WindowMinimized); break;
+    case 2: setWindowState(Qt::WindowMaximized); break;
+    default: setWindowState(Qt::WindowNoState); break;
+    }
+    const int tree = std::max(kMinTreeWidth, ini.ReadInteger("winpos", "treewid", 180));
+    centralWidget()->layout()->activate();
+    Splitter1->setSizes({tree, std::max(1, Splitter1->width() - Splitter1->handleWidth() - tree)});
+
+    Redtbazi->setFont(FontNamed(QString::fromStdString(ini.ReadString("minggao", "fname", "宋体")),
+                                ini.ReadInteger("minggao", "fsize", 12)));
+    QPalette palette = Redtbazi->palette();
+    palette.setColor(QPalette::Base, FromWindowsColor(ini.ReadInteger("minggao", "bcolor", kDefaultBackground)));
+    palette.setColor(QPalette::Text, Qt::black);
+    Redtbazi->setPalette(palette);
+
+    panelA_->SelectPlace(ini.ReadInteger("winpos", "sheng", 0), ini.ReadInteger("winpos", "shi", 0));
+    panelB_->SelectPlace(ini.ReadInteger("winpos", "sheng2", 0), ini.ReadInteger("winpos", "shi2", 0));
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event) {
+    if (!closed_ && shown_) {
+        closed_ = true;
+        FormClose();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TFrmMain::FormClose() {
+    SaveWindowState();
+    settings_.reset();
+    engine_.reset();
+}
+
+void TFrmMain::SaveWindowState() {
+    IniFile& ini = *settings_;
+    const int state = StateValue(windowState());
+    // Only the normal-state geometry is kept, so that it survives a run
+    // that ended maximised.
+    if (state == 0) {
+        ini.WriteInteger("winpos", "left", x());
+        ini.WriteInteger("winpos", "top", y());
+        ini.WriteInteger("winpos", "width", width());
+        ini.WriteInteger("winpos", "height", height());
+    }
+    ini.WriteInteger("winpos", "treewid", Splitter1->sizes().value(0, Tree->width()));
+    ini.WriteInteger("winpos", "state", state);
+    const QFont font = Redtbazi->font();
+    ini.WriteString("minggao", "fname", font.family().toStdString());
+    ini.WriteInteger("minggao", "fsize", font.pointSize());
+    ini.WriteInteger("minggao", "bcolor", ToWindowsColor(Redtbazi->palette().color(QPalette::Base)));
+    ini.WriteInteger("winpos", "sheng", panelA_->ProvinceIndex());
+    ini.WriteInteger("winpos", "shi", panelA_->CityIndex());
+    ini.WriteInteger("winpos", "sheng2", panelB_->ProvinceIndex());
+    ini.WriteInteger("winpos", "shi2", panelB_->CityIndex());
+}
+
+void TFrmMain::LastPillars(uint8_t out[4]) const {
+    for (int i = 0; i < 4; ++i) out[i] = lastPillars[i];
+}
+
+void TFrmMain::BtnPaiClick() {
+    chartReady = false;
+    if (!engine_) return;
+    if (!panelA_->ReadPanel(inputA) || !panelB_->ReadPanel(inputB)) return;
+    if (inputA.male == inputB.male &&
+        !Messages().Ask(this,
+                        QStringLiteral("甲命和乙命的性别相同，一般情况下是一男一女不同的，确定无误要继续运算吗？"),
+                        QStringLiteral("性别相同！"), MessageIcon::Information))
+        return;
+
+    ShowPlainReport(*Redtbazi, QStringLiteral("婚配运算中.............."));
+    currentCase.a = CasePersonFrom(inputA);
+    currentCase.b = CasePersonFrom(inputB);
+    engine_->showReport = 1;
+    BtnPai->setEnabled(false);
+    const bool ok = engine_->ComputeCouple(inputA, inputB);
+    BtnPai->setEnabled(true);
+    if (!ok) {
+        Messages().Notice(this, QString::fromStdString(engine_->errorText), QStringLiteral("错误"),
+                          MessageIcon::Error);
+        return;
+    }
+    if (engine_->showReport)
+        ShowStyledReport(*Redtbazi, engine_->viewText, engine_->viewSpans, engine_->viewLeftIndent);
+    ImgBaZi->SetPicture(engine_->picture);
+    engine_->LastPillars(lastPillars);
+    chartReady = true;
+}
+
+void TFrmMain::TmDiLiClick() {
+    TFrmDiLi dialog(programFolder_, this);
+    dialog.exec();
+}

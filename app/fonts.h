@@ -1,0 +1,16 @@
+// Fonts. "宋体" is the program's default font; the chart text lines its
+// columns up in GBK widths, so it needs a font in which a Chinese character
+// is exactly twice as wide as an ASCII one. Where "宋体" is not installed it
+// stands for such a CJK font. A font the user chose is used as chosen.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+inline const QString kDefaultFontName = QStringLiteral("宋体");
+
+// Makes "宋体" resolve to an installed CJK font of that kind (once, at start).
+void InstallFontSubstitutes();
+
+// A font by its stored name (e.g. "宋体") and size in points.
+QFont FontNamed(const QString& name, int pointSize);
