@@ -1,0 +1,282 @@
+// marivo-cli cases: the case library of a program folder, for people who
+// script it and for checks.
+//
+//   cases --dir PROGRAM_FOLDER list [--all] [--json]
+//   cases --dir PROGRAM_FOLDER find [--name TEXT] [--name-exact] [--category TEXT]
+//         [--category-exact] [--sex 男|女] [--years FROM TO] [--province N] [--json]
+//   cases --dir PROGRAM_FOLDER export FOLDER
+//   cases --dir PROGRAM_FOLDER import FILE     (replaces the whole library)
+//
+// Years are written as users write them: no year 0, 1 BC is −1.
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cases/MDataBase.h"
+#include "cli/commands.h"
+#include "cli/json_writer.h"
+#include "engine/gbk_codec.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "cases --dir PROGRAM_FOLDER list [--all] [--json] | find [--name TEXT] [--name-exact] "
+    "[--category TEXT] [--category-exact] [--sex 男|女] [--years FROM TO] [--province N] [--json] | "
+    "export FOLDER | import FILE";
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "cases: %s\n", message.c_str());
+    return 2;
+}
+
+bool ParseInt(const std::string& text, int& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+// ---- output ---------------------------------------------------------------
+
+std::string Number(float value) {
+    if (!std::isfinite(value)) return "null";
+    char buf[32];
+    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc() ? std::string(buf, ptr) : "null";
+}
+
+std::string Bool(uint8_t flag) { return flag ? "true" : "false"; }
+
+std::string PersonJson(const CasePerson& p) {
+    return "{\"name\":" + JsonString(gbk::ReadField(p.name)) + ",\"year\":" + std::to_string(p.year) +
+           ",\"month\":" + std::to_string(p.month) + ",\"day\":" + std::to_string(p.day) +
+           ",\"hour\":" + std::to_string(p.hour) + ",\"minute\":" + std::to_string(p.minute) +
+           ",\"lunar\":" + Bool(p.lunar) + ",\"leap\":" + Bool(p.leap) + ",\"male\":" + Bool(p.male) +
+           ",\"province\":" + std::to_string(p.province) + ",\"city\":" + std::to_string(p.city) +
+           ",\"longitude\":" + Number(p.longitude) + ",\"latitude\":" + Number(p.latitude) +
+           ",\"place\":" + JsonString(gbk::ReadField(p.place)) + "}";
+}
+
+std::string CaseJson(int number, const CaseRecord& r) {
+    return "{\"number\":" + std::to_string(number) + ",\"deleted\":" + Bool(r.deleted) +
+           ",\"category\":" + JsonString(gbk::ReadField(r.category)) +
+           ",\"note\":" + JsonString(gbk::ReadField(r.note)) + ",\"a\":" + PersonJson(r.a) +
+           ",\"b\":" + PersonJson(r.b) + "}";
+}
+
+// "张三 男 农闰1990-5-3 08:30 浙江-杭州", the year as users write it.
+std::string PersonText(const CasePerson& p) {
+    int shownYear = p.year <= 0 ? p.year - 1 : p.year;
+    char when[64];
+    std::snprintf(when, sizeof when, "%s%s%d-%d-%d %02d:%02d", p.lunar ? "农" : "公", p.lunar && p.leap ? "闰" : "",
+                  shownYear, p.month, p.day, p.hour, p.minute);
+    return gbk::ReadField(p.name) + (p.male ? " 男 " : " 女 ") + when + " " + gbk::ReadField(p.place);
+}
+
+// The text followed by blanks up to the column width (Chinese characters
+// take two columns, as in GBK).
+std::string Padded(const std::string& text, std::size_t width) {
+    std::size_t used = gbk::Width(text);
+    return text + std::string(used < width ? width - used : 1, ' ');
+}
+
+void PrintTableHead() {
+    std::printf("%s%s%s%s%s\n", Padded("number", 8).c_str(), Padded("state", 9).c_str(),
+                Padded("category", 16).c_str(), Padded("A", 44).c_str(), "B");
+}
+
+void PrintTableRow(int number, const CaseRecord& r) {
+    std::printf("%s%s%s%s%s\n", Padded(std::to_string(number), 8).c_str(),
+                Padded(r.deleted ? "deleted" : "live", 9).c_str(), Padded(gbk::ReadField(r.category), 16).c_str(),
+                Padded(PersonText(r.a), 44).c_str(), PersonText(r.b).c_str());
+}
+
+// Reads slot n, live or deleted; false when no file holds it (ReadCase then
+// leaves the record as it was, with a deleted flag no stored slot carries).
+bool ReadSlot(const MDataBase& store, int n, CaseRecord& r) {
+    constexpr uint8_t kUnread = 0xFF;
+    r = CaseRecord{};
+    r.deleted = kUnread;
+    return store.ReadCase(n, r) || r.deleted != kUnread;
+}
+
+// Prints the cases; 1 when there were none.
+int PrintCases(const MDataBase& store, const std::vector<int>& numbers, bool json) {
+    int printed = 0;
+    for (int n : numbers) {
+        CaseRecord r;
+        if (!ReadSlot(store, n, r)) continue;
+        if (printed++ == 0 && !json) PrintTableHead();
+        if (json)
+            std::printf("%s\n", CaseJson(n, r).c_str());
+        else
+            PrintTableRow(n, r);
+    }
+    if (printed == 0) std::fprintf(stderr, "cases: no case found\n");
+    return printed == 0 ? 1 : 0;
+}
+
+// ---- sub-commands -----------------------------------------------------------
+
+int RunList(const MDataBase& store, const Args& args) {
+    bool all = false;
+    bool json = false;
+    for (const std::string& a : args) {
+        if (a == "--all") all = true;
+        else if (a == "--json") json = true;
+        else return Fail("unknown option for list: " + a);
+    }
+    std::vector<int> numbers;
+    if (all) {
+        for (int n = 0; n < store.CaseCount(); ++n) numbers.push_back(n);
+    } else {
+        store.FindCases(SearchCriteria{}, numbers);
+    }
+    return PrintCases(store, numbers, json);
+}
+
+// Reads a text condition into a fixed GBK field; false with a message when
+// it does not fit or has characters GBK lacks.
+bool SetText(char* field, std::size_t size, const std::string& text, const char* what, std::string& error) {
+    if (gbk::ToUtf8(gbk::FromUtf8(text)) != text) {
+        error = std::string(what) + " has characters that cannot be stored: " + text;
+        return false;
+    }
+    if (gbk::Width(text) > size - 1) {
+        error = std::string(what) + " is longer than " + std::to_string(size - 1) + " bytes: " + text;
+        return false;
+    }
+    gbk::WriteField(field, size, text);
+    return true;
+}
+
+// A year as users write it, stored astronomically.
+bool ParseUserYear(const std::string& text, int16_t& year) {
+    int y = 0;
+    if (!ParseInt(text, y) || y < -850 || y > 2100 || y == 0) return false;
+    year = static_cast<int16_t>(y < 0 ? y + 1 : y);
+    return true;
+}
+
+struct FindOptions {
+    SearchCriteria criteria;
+    bool json = false;
+    std::string error;
+};
+
+bool ParseFindOption(const Args& args, std::size_t& i, FindOptions& o) {
+    SearchCriteria& c = o.criteria;
+    const std::string& a = args[i];
+    auto value = [&](std::size_t k) -> const std::string* { return i + k < args.size() ? &args[i + k] : nullptr; };
+    if (a == "--json") { o.json = true; return true; }
+    if (a == "--name-exact") { c.nameMode = 2; return true; }
+    if (a == "--category-exact") { c.categoryMode = 2; return true; }
+    if ((a == "--name" || a == "--category" || a == "--sex" || a == "--province") && !value(1)) {
+        o.error = a + " needs a value";
+        return false;
+    }
+    if (a == "--name") {
+        ++i;
+        if (c.nameMode == 0) c.nameMode = 1;
+        return SetText(c.name, sizeof c.name, args[i], "name", o.error);
+    }
+    if (a == "--category") {
+        ++i;
+        if (c.categoryMode == 0) c.categoryMode = 1;
+        return SetText(c.category, sizeof c.category, args[i], "category", o.error);
+    }
+    if (a == "--sex") {
+        const std::string& s = args[++i];
+        c.sexOn = 1;
+        c.sex = s == "男" ? 1 : 0;
+        if (s == "男" || s == "女") return true;
+        o.error = "sex must be 男 or 女: " + s;
+        return false;
+    }
+    if (a == "--province") {
+        int p = 0;
+        const std::string& s = args[++i];
+        if (ParseInt(s, p) && p >= -1 && p <= 32767) { c.province = static_cast<int16_t>(p); return true; }
+        o.error = "province must be an index of the province list: " + s;
+        return false;
+    }
+    if (a == "--years") {
+        if (!value(2)) { o.error = "--years needs FROM and TO"; return false; }
+        const std::string& from = args[++i];
+        const std::string& to = args[++i];
+        if (!ParseUserYear(from, c.yearFrom) || !ParseUserYear(to, c.yearTo)) {
+            o.error = "years must lie in -850 … 2100, without a year 0: " + from + " " + to;
+            return false;
+        }
+        if (c.yearTo < c.yearFrom) { o.error = "the last year comes before the first: " + from + " " + to; return false; }
+        c.yearsOn = 1;
+        return true;
+    }
+    o.error = "unknown option for find: " + a;
+    return false;
+}
+
+int RunFind(const MDataBase& store, const Args& args) {
+    FindOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i)
+        if (!ParseFindOption(args, i, o)) return Fail(o.error);
+    // An empty text switches its condition off, as in the search dialog.
+    if (o.criteria.name[0] == '\0') o.criteria.nameMode = 0;
+    if (o.criteria.category[0] == '\0') o.criteria.categoryMode = 0;
+    std::vector<int> numbers;
+    store.FindCases(o.criteria, numbers);
+    return PrintCases(store, numbers, o.json);
+}
+
+int ReportTransfer(const TransferResult& r, const std::string& what, const std::string& where) {
+    switch (r.status) {
+        case TransferStatus::OwnStore: return Fail(where + " is the program's own case store");
+        case TransferStatus::NoStore: return Fail("no case store header in " + where);
+        case TransferStatus::Failed: return Fail("some files could not be copied (" + what + " " + where + ")");
+        case TransferStatus::Done: break;
+    }
+    std::printf("%s %d data files and %d report files: %s\n", what.c_str(), r.dataFiles, r.reportFiles,
+                where.c_str());
+    return 0;
+}
+
+int RunExport(const MDataBase& store, const Args& args) {
+    if (args.size() != 1) return Fail("export needs one FOLDER");
+    return ReportTransfer(store.ExportTo(args[0]), "exported", args[0]);
+}
+
+// Replaces the whole library with the one beside FILE, as the File menu's
+// import does: the source is checked first, then the store cleared.
+int RunImport(MDataBase& store, const Args& args) {
+    if (args.size() != 1) return Fail("import needs one FILE");
+    TransferStatus check = store.CheckImportSource(args[0]);
+    if (check != TransferStatus::Done) return ReportTransfer({check, 0, 0}, "imported", args[0]);
+    bool cleared = store.DeleteAll();
+    int status = ReportTransfer(store.ImportFrom(args[0]), "imported", args[0]);
+    if (!cleared) return Fail("some files of the old case store could not be removed");
+    return status;
+}
+
+int RunCases(const Args& args) {
+    if (args.size() < 3 || args[0] != "--dir") return Fail(std::string("usage: ") + kUsage);
+    const std::string& folder = args[1];
+    std::error_code ec;
+    if (!std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
+        return Fail(folder + " is not a program folder (it has no dat folder)");
+    MDataBase store;
+    if (!store.Open(folder, 0)) return Fail("cannot open the case store in " + folder);
+
+    const std::string& sub = args[2];
+    Args rest(args.begin() + 3, args.end());
+    if (sub == "list") return RunList(store, rest);
+    if (sub == "find") return RunFind(store, rest);
+    if (sub == "export") return RunExport(store, rest);
+    if (sub == "import") return RunImport(store, rest);
+    return Fail("unknown sub-command " + sub + "; usage: " + kUsage);
+}
+
+const CliRegistration kRegistration{"cases", kUsage, RunCases};
+
+}  // namespace
