@@ -12,6 +12,14 @@
 #include "engine/records.h"
 #include "engine/report_style.h"
 
+// One person's birth moments as the last computation converted them.
+struct BirthMoments {
+    CalDate clockTime;  // the entered time as a solar date (standard time of 120° E)
+    CalDate solarTime;  // clockTime moved to true solar or local mean time when asked
+    CalDate lunarDate;  // the lunar date of the chart's day
+    uint8_t leap;       // 1 when lunarDate lies in a leap month
+};
+
 class CBaZiEx {
 public:
     // programFolder: the folder of the program, where dat/bzinit.ini and
@@ -44,6 +52,7 @@ public:
     // Both stored charts and inputs, valid after a successful ComputeCouple.
     const ChartData& Chart(int person) const { return charts[person]; }
     const BirthData& Input(int person) const { return inputs[person]; }
+    const BirthMoments& Moments(int person) const { return moments[person]; }
     float MarriageIndex() const { return marriageIndex; }
 
 private:
@@ -109,4 +118,6 @@ private:
     ChartData charts[2]{};
     float marriageIndex = 0;
     UsefulGodSettings userSettings{};
+    BirthMoments moments[2]{};
+    bool haveCouple = false;  // both charts and texts of a successful ComputeCouple are held
 };

@@ -12,6 +12,9 @@
 
 #include <cstdint>
 
+// The year as people write it: 1 BC (stored 0) is −1.
+inline int DisplayYear(int storedYear) { return storedYear <= 0 ? storedYear - 1 : storedYear; }
+
 // A moment of the calendar engine; the year is astronomical.
 struct CalDate {
     int16_t year;

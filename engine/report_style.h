@@ -9,8 +9,10 @@
 enum class SpanColour : uint8_t { Default, Black, Red, Blue, Green };
 
 // One styling step over the report text. start and length count characters
-// (Unicode code points) of the text. sizeDelta is relative to the report
-// view's font size; hasSize false leaves the size alone.
+// (Unicode code points) of the text, "\r" and "\n" one each. sizeDelta is
+// relative to the report view's font size; hasSize false leaves the size
+// alone. The window applies the spans in order over the default format (font
+// size, black, no style): a later span overrides an earlier one.
 struct StyleSpan {
     int start = 0;
     int length = 0;
@@ -30,5 +32,6 @@ struct ChartPicture {
     int marriageIndex = 0;
 };
 
-// Styling of a finished report; steps whose markers are missing are skipped.
+// Styling of a finished report: the headings and blocks are found by their
+// marker texts; a step whose markers are missing is skipped.
 std::vector<StyleSpan> ReportStyleSpans(const std::string& reportUtf8);
