@@ -1,0 +1,154 @@
+// The case store at scale: a search over a million cases (20 full data
+// files, about 1.2 GB, built in a temporary folder and removed afterwards),
+// and appending a case to a small and to that large store.
+#include <benchmark/benchmark.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cases/MDataBase.h"
+#include "engine/gbk_codec.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int32_t kCases = 1000000;
+constexpr uintmax_t kSpaceNeeded = 2ULL << 30;  // the store and some margin
+
+const char* const kSurnames[] = {"张", "王", "李", "赵", "欧阳", "陈", "刘", "杨"};
+const char* const kCategories[] = {"同事", "同学", "亲戚", "临时保存", "客户"};
+
+CaseRecord SampleCase(int32_t n) {
+    CaseRecord r{};
+    r.number = n;
+    r.deleted = n % 97 == 0 ? 1 : 0;
+    gbk::WriteField(r.a.name, std::string(kSurnames[n % 8]) + (n % 3 ? "小明" : "丽"));
+    gbk::WriteField(r.category, kCategories[n % 5]);
+    gbk::WriteField(r.note, "备注:\r\n样本");
+    r.a.year = static_cast<int16_t>(1900 + n % 120);
+    r.a.month = 1 + n % 12;
+    r.a.day = 1 + n % 28;
+    r.a.male = n % 2;
+    r.a.province = static_cast<int16_t>(n % 35);
+    gbk::WriteField(r.b.name, "乙");
+    return r;
+}
+
+// Writes the store file by file in large blocks, as a long-used program
+// would have left it.
+void BuildStore(const std::string& folder, int32_t cases) {
+    fs::create_directories(folder + "dat");
+    for (int file = 0; file < FilesForSlots(cases); ++file) {
+        std::ofstream out(DataFilePath(folder + "dat/bazi", file), std::ios::binary | std::ios::trunc);
+        if (file == 0) {
+            HeaderBytes h = EncodeHeader({0, cases, 0, 0, static_cast<int16_t>(FilesForSlots(cases))});
+            out.write(reinterpret_cast<const char*>(h.data()), h.size());
+        }
+        std::vector<char> block;
+        int32_t first = file * kRecordsPerFile;
+        for (int32_t n = first; n < std::min(cases, first + kRecordsPerFile); ++n) {
+            CaseBytes b = EncodeCase(SampleCase(n));
+            block.insert(block.end(), b.begin(), b.end());
+        }
+        out.write(block.data(), static_cast<std::streamsize>(block.size()));
+    }
+}
+
+struct Stores {
+    std::string root;
+    std::string large;  // a million cases
+    std::string small;  // ten cases
+};
+
+Stores& TheStores() {
+    static Stores s;
+    return s;
+}
+
+void BM_FindCasesAllLive(benchmark::State& state) {
+    MDataBase store;
+    store.Open(TheStores().large, 0);
+    std::vector<int> found;
+    for (auto _ : state) {
+        store.FindCases(SearchCriteria{}, found);
+        benchmark::DoNotOptimize(found.data());
+    }
+    state.counters["found"] = static_cast<double>(found.size());
+}
+BENCHMARK(BM_FindCasesAllLive)->Unit(benchmark::kMillisecond);
+
+void BM_FindCasesEveryCondition(benchmark::State& state) {
+    MDataBase store;
+    store.Open(TheStores().large, 0);
+    SearchCriteria c;
+    gbk::WriteField(c.name, "小明");
+    c.nameMode = 1;
+    gbk::WriteField(c.category, "同");
+    c.categoryMode = 1;
+    c.sexOn = 1;
+    c.sex = 1;
+    c.yearsOn = 1;
+    c.yearFrom = 1950;
+    c.yearTo = 1990;
+    c.province = 6;
+    std::vector<int> found;
+    for (auto _ : state) {
+        store.FindCases(c, found);
+        benchmark::DoNotOptimize(found.data());
+    }
+    state.counters["found"] = static_cast<double>(found.size());
+}
+BENCHMARK(BM_FindCasesEveryCondition)->Unit(benchmark::kMillisecond);
+
+// Appending writes and flushes the record, then the header: two writes and
+// two flushes whatever the size of the store.
+void BM_AddCaseAppend(benchmark::State& state) {
+    MDataBase store;
+    store.Open(state.range(0) == 1 ? TheStores().large : TheStores().small, 0);
+    CaseRecord r = SampleCase(1);
+    for (auto _ : state) benchmark::DoNotOptimize(store.AddCase(r));
+    state.counters["cases"] = store.CaseCount();
+}
+BENCHMARK(BM_AddCaseAppend)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+bool EnoughSpace(const std::string& folder) {
+    struct statvfs st;
+    if (statvfs(folder.c_str(), &st) != 0) return false;
+    uintmax_t free = static_cast<uintmax_t>(st.f_bavail) * st.f_frsize;
+    std::fprintf(stderr, "free space in %s: %.1f GB\n", folder.c_str(), static_cast<double>(free) / 1e9);
+    return free >= kSpaceNeeded;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    std::string temp = fs::temp_directory_path().string();
+    if (!EnoughSpace(temp)) {
+        std::fprintf(stderr, "not enough free space for a store of a million cases\n");
+        return 1;
+    }
+    Stores& s = TheStores();
+    s.root = temp + "/marivo_bench_cases_" + std::to_string(getpid()) + "/";
+    s.large = s.root + "large/";
+    s.small = s.root + "small/";
+    BuildStore(s.large, kCases);
+    BuildStore(s.small, 10);
+
+    // Warm the page cache once, as a program that has been searching would.
+    MDataBase warm;
+    warm.Open(s.large, 0);
+    std::vector<int> found;
+    warm.FindCases(SearchCriteria{}, found);
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    fs::remove_all(s.root);
+    return 0;
+}
