@@ -81,6 +81,10 @@ bool ChartTerms::AllYin() const {
     return true;
 }
 
+bool ChartTerms::IsYinYangMismatchDay() const {
+    return PillarIn(kDay, {"丙子", "丙午", "丁丑", "丁未", "戊寅", "戊申", "辛卯", "辛酉", "壬辰", "壬戌", "癸巳", "癸亥"});
+}
+
 int ChartTerms::DayElement() const { return sym::kStemElement[StemNumber(kDay)]; }
 
 bool ChartTerms::StemIs(int p, GodOrGroup k) const { return k.Matches(c_.stemInfo[p].god, c_.stemInfo[p].group); }
@@ -116,6 +120,10 @@ int ChartTerms::VisibleCount(GodOrGroup k) const {
 }
 
 int ChartTerms::FullCount(GodOrGroup k) const { return k.god >= 0 ? c_.godCountAll[k.god] : c_.groupCountAll[k.group]; }
+
+int ChartTerms::BranchCount(GodOrGroup k) const {
+    return k.god >= 0 ? c_.branchGodCount[k.god] : c_.branchGroupCount[k.group];
+}
 
 int ChartTerms::Power(GodOrGroup k) const { return k.god >= 0 ? c_.godScore[k.god] : c_.groupScore[k.group]; }
 
@@ -157,6 +165,10 @@ int ChartTerms::BranchesWithAny(std::initializer_list<RelationSlot> slots) const
     int n = 0;
     for (int p = kYear; p <= kHour; ++p) n += HasAny(p, slots);
     return n;
+}
+
+bool ChartTerms::HasReleasingRelation(int p) const {
+    return HasAny(p, {kRelTriple, kRelHalfTriple, kRelDirectional, kRelClash, kRelPunish3, kRelCombine});
 }
 
 int ChartTerms::CombinationElement(int p, RelationSlot s) const {

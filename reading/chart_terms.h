@@ -51,6 +51,17 @@ enum GodGroup {
 // The five gods; their groups stand in ChartData::godGroups.
 enum FiveGod { kYongShen = 0, kXiShen = 1, kJiShen = 2, kChouShen = 3, kXianShen = 4 };
 
+// Strength classes of the day master (ChartData::strengthClass).
+enum StrengthClassNumber {
+    kClassCongWang = 0,  // 从旺
+    kClassTaiRuo = 1,    // 太弱
+    kClassPianRuo = 2,   // 偏弱
+    kClassPingHe = 3,    // 平和
+    kClassPianWang = 4,  // 偏旺
+    kClassTaiWang = 5,   // 太旺
+    kClassCongRuo = 6,   // 从弱
+};
+
 // 十二长生: the growth stage of a stem on a branch.
 enum GrowthStep {
     kStageChangSheng = 0,  // 长生
@@ -90,6 +101,9 @@ inline constexpr StemPair kStemPairs[2] = {{kYear, kMonth}, {kMonth, kHour}};
 // after that (水 controls 火, 木 controls 土 …).
 constexpr bool Controls(int element, int other) { return (element + 2) % 5 == other; }
 
+// 五行, numbered as the chart records hold them.
+enum Element { kWater = 0, kWood = 1, kFire = 2, kEarth = 3, kMetal = 4 };
+
 class ChartTerms {
 public:
     explicit ChartTerms(const ReadingContext& context)
@@ -121,6 +135,8 @@ public:
     bool IsYang(int p) const { return PillarNumber(p) % 2 == 1; }
     bool AllYang() const;
     bool AllYin() const;
+    // The day pillar is one of the twelve 阴阳差错 days.
+    bool IsYinYangMismatchDay() const;
     int DayElement() const;  // element of the day master
 
     // Ten gods and groups (the day stem is neither).
@@ -128,6 +144,8 @@ public:
     int StemGroup(int p) const { return c_.stemInfo[p].group; }
     int BranchGod(int p) const { return c_.branchInfo[p].god; }
     int BranchGroup(int p) const { return c_.branchInfo[p].group; }
+    // The branch's main element is 旺 or 相 in the month.
+    bool BranchThrives(int p) const { return c_.branchInfo[p].season <= 1; }
     bool StemIs(int p, GodOrGroup k) const;
     bool BranchIs(int p, GodOrGroup k) const;
     // One of the branch's hidden stems (人元) is this.
@@ -152,6 +170,7 @@ public:
     int StemCount(GodOrGroup k) const;
     int VisibleCount(GodOrGroup k) const;
     int FullCount(GodOrGroup k) const;
+    int BranchCount(GodOrGroup k) const;  // over the main hidden stems of the four branches
     int Power(GodOrGroup k) const;
     bool Strong(GodOrGroup k) const { return Power(k) >= 90; }
     int ElementCount(int element) const { return c_.elementCount[element]; }
@@ -165,6 +184,8 @@ public:
     bool Carries(int p, Star s) const { return c_.stars[p][s] != 0; }
     int PillarsCarrying(Star s) const;
     bool AnyCarries(Star s) const { return PillarsCarrying(s) > 0; }
+    // 天德 or 月德 (the two virtues, 天月二德).
+    bool CarriesTianOrYueDe(int p) const { return Carries(p, kStarTianDe) || Carries(p, kStarYueDe); }
 
     // Growth stage of the pillar's stem on its own branch.
     int Stage(int p) const { return c_.stemInfo[p].growth; }
@@ -183,7 +204,12 @@ public:
     int Relation(int p, RelationSlot s) const { return c_.branchInfo[p].relation[s]; }
     bool Has(int p, RelationSlot s) const { return Relation(p, s) >= 0; }
     bool HasAny(int p, std::initializer_list<RelationSlot> slots) const;
+    // The two-branch 刑 of 子 with 卯 (not a 自刑).
+    bool HasZiMaoPunishment(int p) const { return Relation(p, kRelPunish2) == 1; }
     int BranchesWithAny(std::initializer_list<RelationSlot> slots) const;
+    // A relation that releases the branch from 空亡 and the like: a full or
+    // half 三合, a 三会, a 冲, a three-branch 刑 or a 六合.
+    bool HasReleasingRelation(int p) const;
     // The element of the full 三合, half 三合 or 三会 the branch takes part
     // in (3 土 for 辰戌丑未), −1 when none.
     int CombinationElement(int p, RelationSlot s) const;
@@ -192,6 +218,19 @@ public:
     bool Share(int p, int q, RelationSlot s) const;
     // The two branches are opposite (相冲).
     bool Clash(int p, int q) const;
+
+    // Over the four pillars year, month, day, hour: how many meet `test`
+    // (a callable taking the pillar index), and whether one does.
+    template <class Test>
+    int PillarsWhere(Test test) const {
+        int n = 0;
+        for (int p = kYear; p <= kHour; ++p) n += test(p) ? 1 : 0;
+        return n;
+    }
+    template <class Test>
+    bool AnyPillar(Test test) const {
+        return PillarsWhere(test) > 0;
+    }
 
 private:
     const ChartData& c_;
