@@ -1,34 +1,20 @@
 #include "cases/category_list.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
+#include "store_folder.h"
 
 namespace {
 
-class CategoryListTest : public ::testing::Test {
+// The settings file of the program folder, dat/bzinit.ini.
+class CategoryListTest : public StoreFolderTest {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("marivo_classes_" + std::to_string(getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-        path_ = (dir_ / "bzinit.ini").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
-    void WriteFile(const std::string& utf8) { ASSERT_TRUE(fileutil::WriteAtomically(path_, gbk::FromUtf8(utf8))); }
-    std::string Contents() const {
-        std::string bytes;
-        fileutil::ReadAll(path_, bytes);
-        return gbk::ToUtf8(bytes);
+        StoreFolderTest::SetUp();
+        path_ = folder_ + "dat/bzinit.ini";
     }
 
-    std::filesystem::path dir_;
+    void WriteFile(const std::string& utf8) { Write(path_, gbk::FromUtf8(utf8)); }
+    std::string Contents() const { return gbk::ToUtf8(Bytes(path_)); }
+
     std::string path_;
 };
 

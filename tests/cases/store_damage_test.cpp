@@ -31,8 +31,7 @@ TEST_F(StoreDamageTest, CrashAfterTheRecordBeforeTheHeaderLosesOnlyThatCase) {
     // the header still counting three.
     CaseRecord lost = MakeCase("半途");
     lost.number = 3;
-    CaseBytes bytes = EncodeCase(lost);
-    Write(DataPath(0), Bytes(DataPath(0)) + std::string(reinterpret_cast<const char*>(bytes.data()), 1256));
+    Write(DataPath(0), Bytes(DataPath(0)) + Raw(lost));
 
     EXPECT_EQ(store_.CaseCount(), 3);
     EXPECT_EQ(Names(store_), "0:甲0 1:甲1 2:甲2 ");
@@ -142,8 +141,7 @@ TEST_F(StoreDamageTest, FileCountBelowTheSlotsStillReachesEveryFile) {
     fs::resize_file(DataPath(0), 20 + 50000ULL * 1256);
     CaseRecord last = MakeCase("末");
     last.number = 50000;
-    CaseBytes bytes = EncodeCase(last);
-    Write(DataPath(1), std::string(reinterpret_cast<const char*>(bytes.data()), 1256));
+    Write(DataPath(1), Raw(last));
 
     SearchCriteria c;
     gbk::WriteField(c.name, "末");
@@ -179,8 +177,7 @@ TEST_F(StoreDamageTest, MissingMiddleFileLeavesTheOthersReadable) {
     fs::resize_file(DataPath(0), 20 + 1256);  // record 0 only
     CaseRecord last = MakeCase("第三档");
     last.number = 100000;
-    CaseBytes bytes = EncodeCase(last);
-    Write(DataPath(2), std::string(reinterpret_cast<const char*>(bytes.data()), 1256));
+    Write(DataPath(2), Raw(last));
 
     std::vector<int> found;
     store_.FindCases(SearchCriteria{}, found);

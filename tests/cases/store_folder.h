@@ -48,6 +48,12 @@ protected:
                 static_cast<unsigned char>(h[12]), static_cast<int16_t>(handbuilt::GetLE(h, 14, 2))};
     }
 
+    // The 1256 bytes the store writes for a record.
+    static std::string Raw(const CaseRecord& record) {
+        CaseBytes bytes = EncodeCase(record);
+        return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+
     static void Write(const std::string& path, std::string_view bytes) {
         ASSERT_TRUE(fileutil::WriteAtomically(path, bytes));
     }
