@@ -28,10 +28,11 @@ QString HourItem(int hour) {
     return QStringLiteral("%1时").arg(hour) + QString::fromUtf8(branches[((h % 24) / 2 + 1) % 12]);
 }
 
-QComboBox* DropDownList(QWidget* parent, const char* name) {
+QComboBox* DropDownList(QWidget* parent, const char* name, int width) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QString::fromLatin1(name));
     combo->setMaxVisibleItems(24);
+    combo->setFixedWidth(width);
     return combo;
 }
 
@@ -74,19 +75,12 @@ void BirthPanel::BuildControls() {
     named(UpDyear, "UpDyear");
     connect(UpDyear, &UpDownButtons::Clicked, this, &BirthPanel::UpDyearClick);
 
-    cbom = DropDownList(this, "cbom");
-    cbod = DropDownList(this, "cbod");
-    cbos = DropDownList(this, "cbos");
-    cbomin = DropDownList(this, "cbomin");
-    CboLi = DropDownList(this, "CboLi");
-    cbodiZ = DropDownList(this, "cbodiZ");
-    cbodiC = DropDownList(this, "cbodiC");
-    for (QComboBox* c : {cbom, cbod, cbos, cbomin, CboLi, cbodiZ, cbodiC}) c->setObjectName(c->objectName() + suffix);
-    CboLi->addItems({QStringLiteral("公历"), QStringLiteral("农历")});
-    cbodiZ->setToolTip(QStringLiteral("真太阳时可在菜单\"选项->八字预测设置\"里设定"));
-    cbodiC->setToolTip(QStringLiteral("选择邻近城市"));
-    connect(cbodiZ, &QComboBox::activated, this, &BirthPanel::ProvinceChanged);
-
+    // Created in the order of the tab key: date, calendar, leap flag, sex, place.
+    cbom = DropDownList(this, "cbom", 52);
+    cbod = DropDownList(this, "cbod", 52);
+    cbos = DropDownList(this, "cbos", 66);
+    cbomin = DropDownList(this, "cbomin", 52);
+    CboLi = DropDownList(this, "CboLi", 52);
     Chkrun = new QCheckBox(QStringLiteral("农闰"), this);
     named(Chkrun, "Chkrun");
     Rdona = new QRadioButton(QStringLiteral("男"), this);
@@ -97,6 +91,13 @@ void BirthPanel::BuildControls() {
     sex_->addButton(Rdona);
     sex_->addButton(Rdonv);
     (person_ == 0 ? Rdona : Rdonv)->setChecked(true);
+    cbodiZ = DropDownList(this, "cbodiZ", 84);
+    cbodiC = DropDownList(this, "cbodiC", 100);
+    for (QComboBox* c : {cbom, cbod, cbos, cbomin, CboLi, cbodiZ, cbodiC}) c->setObjectName(c->objectName() + suffix);
+    CboLi->addItems({QStringLiteral("公历"), QStringLiteral("农历")});
+    cbodiZ->setToolTip(QStringLiteral("真太阳时可在菜单\"选项->八字预测设置\"里设定"));
+    cbodiC->setToolTip(QStringLiteral("选择邻近城市"));
+    connect(cbodiZ, &QComboBox::activated, this, &BirthPanel::ProvinceChanged);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(2, 2, 2, 2);

@@ -34,7 +34,8 @@ void PaintPaper(QPainter& p) {
     p.drawRect(5, 5, kWidth - 11, kHeight - 11);
 }
 
-// A dry brush stroke: a thick swelling band with a ragged tail.
+// A dry brush stroke: a thick swelling band with a ragged tail, in thin ink
+// so that the names written over it stay legible.
 void PaintBrushStroke(QPainter& p) {
     QPainterPath stroke;
     stroke.moveTo(14, 40);
@@ -43,13 +44,13 @@ void PaintBrushStroke(QPainter& p) {
     stroke.cubicTo(74, 36, 44, 40, 22, 52);
     stroke.cubicTo(12, 56, 8, 46, 14, 40);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(20, 12, 10, 215));
+    p.setBrush(QColor(20, 12, 10, 100));
     p.drawPath(stroke);
-    p.setPen(QPen(QColor(20, 12, 10, 150), 1.2));
+    p.setPen(QPen(QColor(20, 12, 10, 80), 1.2));
     for (int i = 0; i < 6; ++i) p.drawLine(QPointF(96 - i * 3, 31 + i), QPointF(112 - i * 2, 34 + i * 1.5));
     QPainterPath drop;
     drop.addEllipse(QPointF(106, 48), 3.5, 2.5);
-    p.fillPath(drop, QColor(20, 12, 10, 190));
+    p.fillPath(drop, QColor(20, 12, 10, 90));
 }
 
 // One scroll roll: a red cylinder with gold rims and a row of gold dots.
