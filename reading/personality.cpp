@@ -1,3 +1,10 @@
+#include "reading/personality.h"
+
 #include "engine/CBaZiEx.h"
 
-void CBaZiEx::ReadPersonality() {}
+std::string PersonalityChapter(const ReadingContext& context) {
+    ChartTerms t(context);
+    return PersonalityOpening(t) + PersonalitySayings(t) + "\r\n";
+}
+
+void CBaZiEx::ReadPersonality() { readingsText += PersonalityChapter({chart, current, lunarDate.day}); }
