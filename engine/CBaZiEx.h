@@ -86,10 +86,8 @@ private:
     std::string ReadWifeStar() const;
     std::string ReadHusbandStar() const;
 
-    // Couple comparison and marriage index.
+    // Couple comparison and marriage index (its steps: reading/couple_compare.h).
     void CompareCouple();
-    void YearPillarRelation(int pillarA, int pillarB, int& stemCombination, int& branchRelation) const;
-    std::string CrossChartRelations(int which, int dayStem, int monthBranch) const;
 
     // The end of every computation.
     void AssembleReportTail();

@@ -1,8 +1,53 @@
-#include "engine/CBaZiEx.h"
+// The analysis of the working chart at the end of its construction, and
+// again after the user has set the useful god: scores, strength, patterns,
+// five gods, the analysis lines of the chart text and the person's readings.
+#include "engine/chart_analysis.h"
 
-void CBaZiEx::AnalyseChart() {}
-void CBaZiEx::ScoreChart() {}
-void CBaZiEx::JudgeStrength() {}
-int CBaZiEx::FindSpecialPattern(uint8_t[5]) { return -1; }
-void CBaZiEx::AssignFavourGods() {}
-void CBaZiEx::OrderScores() {}
+#include "engine/CBaZiEx.h"
+#include "engine/symbols.h"
+#include "reading/reading_texts.h"
+
+void CBaZiEx::AnalyseChart() {
+    // After RecomputeWithSettings the scores are the user's.
+    if (coupleMode) ScoreChart();
+    JudgeStrength();
+    analysis::MarkFavour(chart);
+    WriteElementPower();
+    ReadPersonality();
+    readingsText += std::string("※") + ReadingText(906) + "※\r\n\r\n";
+    ReadMarriage();
+    readingsText += std::string("※") + ReadingText(909) + "※\r\n\r\n";
+}
+
+void CBaZiEx::ScoreChart() { analysis::ScoreChart(chart); }
+
+void CBaZiEx::JudgeStrength() {
+    analysis::TotalScores(chart);
+    analysis::FindPatterns(chart);
+    uint8_t specialGods[5] = {};
+    chart.specialPattern = static_cast<int16_t>(FindSpecialPattern(specialGods));
+    if (!coupleMode) {
+        // The user's class; the five gods were set from the user's groups.
+        chart.strengthGrade = chart.strengthClass = userSettings.strengthClass;
+    } else {
+        analysis::Strength s = analysis::StrengthOf(chart.dayMasterTotal, chart.stemInfo[2].season);
+        chart.strengthGrade = s.grade;
+        chart.strengthClass = s.strengthClass;
+        int e = sym::kStemElement[sym::StemOf(chart.dayPillar)];
+        int useful = analysis::UsefulGodElement(chart.strengthClass, e);
+        chart.gods[0] = static_cast<uint8_t>(useful);
+        chart.godGroups[0] = static_cast<uint8_t>((useful - e + 5) % 5);
+        AssignFavourGods();
+        if (chart.specialPattern >= 0 && biange) {
+            for (int i = 0; i < 5; ++i) {
+                chart.gods[i] = specialGods[i];
+                chart.godGroups[i] = static_cast<uint8_t>((specialGods[i] - e + 5) % 5);
+            }
+        }
+    }
+    OrderScores();
+}
+
+int CBaZiEx::FindSpecialPattern(uint8_t gods[5]) { return analysis::FindSpecialPattern(chart, gods); }
+void CBaZiEx::AssignFavourGods() { analysis::AssignFavourGods(chart); }
+void CBaZiEx::OrderScores() { analysis::OrderScores(chart); }

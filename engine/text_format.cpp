@@ -26,3 +26,10 @@ std::string PadRight(std::string_view text, std::size_t width) {
     if (w < width) out.append(width - w, ' ');
     return out;
 }
+
+void ReplaceLastChar(std::string& text, std::string_view with) {
+    if (text.empty()) return;
+    std::size_t start = text.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+    text.replace(start, std::string::npos, with);
+}
