@@ -40,8 +40,8 @@ TEST(PersonalityOpening, WritesHeadingDayMasterMonthBranchGrowthBalanceAndStems)
                                  ReadingText(8212) + "\r\n" + "  ★" + ReadingText(8227) + "\r\n";
     EXPECT_EQ(Opening(f), expected);
     // The resource numbers lead to the texts of the right table rows.
-    for (const char* row : {"  ★甲木日主，", "  ★比肩心性。", "  ★日干坐月支，临官：刻苦好学", "  ★食神为喜用，",
-                            "  ★正官为忌神，"})
+    for (const char* row :
+         {"  ★甲木日主，", "  ★比肩心性。", "  ★日干坐月支，临官：刻苦好学", "  ★食神为喜用，", "  ★正官为忌神，"})
         EXPECT_TRUE(Contains(expected, row)) << row;
 }
 
