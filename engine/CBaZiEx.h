@@ -56,6 +56,8 @@ public:
     float MarriageIndex() const { return marriageIndex; }
 
 private:
+    friend class CBaZiExProbe;  // the engine tests reach the single steps through it
+
     void ReadEngineSettings();
 
     // Chart construction and the chart header text.
