@@ -167,13 +167,12 @@ bool CYiDate::SolarToLunar(const CalDate& solar, CalDate& lunar) const {
     int m = LunarMonthOf(solar.year, solar.month, solar.day);
     leap = m < 0;
     if (leap) m = -m;
-    if (m > 12) {
-        m -= 12;
-        lunar.year += 1;
-    }
-    // A lunar month numbered above the solar month belongs to the lunar year
-    // before (the 11th or 12th month seen in January or February).
-    if (m > solar.month) lunar.year -= 1;
+    // A month numbered well above the solar month belongs to the lunar year
+    // before (the 11th or 12th month seen in January); one numbered well
+    // below, to the year after (the first months of a year that began in
+    // autumn or winter, as in the calendars before 104 BC).
+    if (m - solar.month >= 6) lunar.year -= 1;
+    else if (solar.month - m >= 6) lunar.year += 1;
     lunar.month = static_cast<int16_t>(m);
     lunar.day = static_cast<int16_t>(LunarDayOf(solar.year, solar.month, solar.day));
     return leap;

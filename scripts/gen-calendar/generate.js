@@ -16,6 +16,18 @@ const root = path.resolve(__dirname, '../..');
 const tables = path.join(root, 'engine/tables');
 const kFirst = 1900, kLast = 2050;
 
+// "1, 2, 3, 7" → "1..3, 7".
+function ranges(years) {
+  const ys = [...new Set(years)].sort((a, b) => a - b), out = [];
+  for (let i = 0; i < ys.length; i++) {
+    let j = i;
+    while (j + 1 < ys.length && ys[j + 1] === ys[j] + 1) j++;
+    out.push(i === j ? `${ys[i]}` : `${ys[i]}..${ys[j]}`);
+    i = j;
+  }
+  return out.join(', ');
+}
+
 function range(a, b) {
   return Array.from({ length: b - a + 1 }, (_, i) => a + i);
 }
@@ -59,7 +71,7 @@ const solarTerms = range(kFirst, kLast).map((y) => {
   });
 });
 
-const leap = leapMonthTable(months);
+const leap = leapMonthTable();
 const eot = equationOfTime();
 
 cpp.wordTable(path.join(tables, 'solar_to_lunar.cpp'),
@@ -88,3 +100,6 @@ for (const d of disagreements) console.log('  ' + d);
 console.log('solar months spanning three lunar months:', JSON.stringify(exceptions.solar));
 console.log('lunar months spanning three solar months:', JSON.stringify(exceptions.lunar));
 console.log('years with a leap month:', leap.bytes.filter((b) => b !== 0).length);
+console.log(`reconstructed years that differ from the guide (${leap.reworked.length}):`, leap.reworked.join(', '));
+console.log(`reconstructed years left incoherent (${new Set(leap.incoherent).size}):`, ranges(leap.incoherent) || 'none');
+console.log('published years (1645-1899, 2051-2100) incoherent:', leap.fixedIncoherent.join(', ') || 'none');

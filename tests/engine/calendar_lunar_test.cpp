@@ -30,10 +30,14 @@ TEST(CalendarLunar, StoredWordsOf2000And2001) {
 
 TEST(CalendarLunar, LeapMonthTable) {
     struct Case { int year, leap; };
-    const Case cases[] = {{1900, 8}, {1984, 10}, {2001, 4}, {2014, 9}, {2033, 11},
+    const Case cases[] = {{1900, 8}, {1984, 10}, {2001, 4}, {2014, 9}, {2033, 11}, {-848, 12},
                           {2000, 0}, {-850, 0},  {2101, 0}};
     for (const Case& c : cases) EXPECT_EQ(cal.LeapMonthOfYear(c.year), c.leap) << c.year;
     EXPECT_EQ(caltab::kLeapMonths[2033 - caltab::kFirstYear], '2');
+    EXPECT_EQ(caltab::kLeapMonths[-848 - caltab::kFirstYear], '3');
+    int leapYears = 0;
+    for (unsigned char b : caltab::kLeapMonths) leapYears += b != 0;
+    EXPECT_EQ(leapYears, 1084);
 }
 
 TEST(CalendarLunar, SolarToLunarCases) {

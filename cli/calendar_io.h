@@ -1,0 +1,26 @@
+// Dates and times in and out of the calendar commands. Years are
+// typed and shown as users write them, without a year 0 (−1 is 1 BC), and
+// kept astronomically (1 BC is 0).
+#pragma once
+
+#include <string>
+
+#include "engine/CYiDate.h"
+
+// "YYYY-MM-DD" (a leading '-' for years BC) into an astronomical date; false
+// with the calendar's message when it is no valid date of −850..2100.
+bool ParseSolarDate(const CYiDate& cal, const std::string& text, CalDate& date, std::string& message);
+// The same form read as a lunar date, without checking it against the calendar.
+bool ParseDateFields(const std::string& text, CalDate& date);
+// "HH:MM".
+bool ParseTime(const std::string& text, CalDate& date);
+// A year as users write it, into the astronomical year.
+bool ParseYear(const std::string& text, int& year);
+
+// "2000-02-04" and "2000-02-04 20:40" with the astronomical year (JSON).
+std::string IsoDate(const CalDate& d);
+std::string IsoMoment(const CalDate& d);
+// "2000年2月4日" with the year as users write it.
+std::string ChineseDate(const CalDate& d);
+// "正月初四", "闰四月十五", "十一月廿三".
+std::string LunarMonthDayText(CYiDate& cal, const CalDate& lunar, bool leap);

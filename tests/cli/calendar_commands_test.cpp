@@ -1,0 +1,82 @@
+// The calendar commands of marivo-cli, run as a user runs them.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliResult {
+    int status;
+    std::string out;
+};
+
+// Runs marivo-cli with `args` (stderr joined to stdout).
+CliResult Cli(const std::string& args) {
+    std::string command = std::string(MARIVO_CLI) + " " + args + " 2>&1";
+    FILE* p = popen(command.c_str(), "r");
+    CliResult r{-1, ""};
+    if (!p) return r;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    int status = pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+}  // namespace
+
+TEST(CalendarCommands, DayShowsLunarDateTermsAndPillars) {
+    CliResult r = Cli("day 2000-02-04 20:40");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "公历：2000年2月4日 20:40 星期五\n"
+              "农历：1999年十二月廿九\n"
+              "节气：立春 2000年2月4日20时40分，雨水 2000年2月19日16时33分\n"
+              "四柱：庚辰年 戊寅月 壬辰日 庚戌时\n");
+    EXPECT_NE(Cli("day 2001-04-01 --lunar --leap").out.find("农历：2001年闰四月初一"), std::string::npos);
+    EXPECT_NE(Cli("day -1-12-31").out.find("公历：-1年12月31日"), std::string::npos);
+}
+
+TEST(CalendarCommands, DaysListsOneJsonObjectPerDay) {
+    CliResult r = Cli("days 1984-02-04 1984-02-05 --time 23:30 --json");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "{\"date\":\"1984-02-04\",\"lunar\":{\"year\":1984,\"month\":1,\"day\":3,\"leap\":false},"
+              "\"pillars\":[1,3,6,1]}\n"
+              "{\"date\":\"1984-02-05\",\"lunar\":{\"year\":1984,\"month\":1,\"day\":4,\"leap\":false},"
+              "\"pillars\":[1,3,7,13]}\n");
+    // Astronomical years in JSON: 1 BC is year 0.
+    EXPECT_EQ(Cli("days -1-03-01 -1-03-01 --json").out.rfind("{\"date\":\"0000-03-01\"", 0), 0u);
+}
+
+TEST(CalendarCommands, TermsOfAYear) {
+    CliResult r = Cli("terms 1984 --json");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("[{\"name\":\"小寒\",\"moment\":\"1984-01-06 11:41\"},", 0), 0u);
+    EXPECT_NE(r.out.find("{\"name\":\"立春\",\"moment\":\"1984-02-04 23:19\"}"), std::string::npos);
+    EXPECT_NE(Cli("terms 2050").out.find("冬至 2050年12月22日 00:39"), std::string::npos);
+}
+
+TEST(CalendarCommands, InvalidInputGivesTheCalendarsMessage) {
+    struct Case { const char* args; const char* message; };
+    const Case cases[] = {
+        {"day 2001-02-29", "不存在这个日期\n"},
+        {"day 1582-10-10", "不存在1582-10-5到1582-10-14这10天时间。\n"},
+        {"day 2101-01-01", "不存在这个日期\n"},
+        {"day 0-01-01", "不存在这个日期\n"},
+        {"day 2001-05-01 --lunar --leap", "此年没有闰5月,请重新确定月份！\n"},
+        {"day 2000-03-30 --lunar", "不存在这个日期,请重新输入！\n"},
+        {"day 2000-01-01 25:00", "不存在这个时间\n"},
+        {"days 2000-01-02 2000-01-01 --json", "结束日期早于开始日期\n"},
+        {"terms 0", "年份必须在-850到2100年之间，并且没有公元0年\n"},
+    };
+    for (const Case& c : cases) {
+        CliResult r = Cli(c.args);
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_EQ(r.out, c.message) << c.args;
+    }
+}
