@@ -160,62 +160,75 @@ bool ParseUserYear(const std::string& text, int16_t& year) {
     return true;
 }
 
+bool SetSex(const std::string& text, SearchCriteria& c, std::string& error) {
+    if (text != "男" && text != "女") {
+        error = "sex must be 男 or 女: " + text;
+        return false;
+    }
+    c.sexOn = 1;
+    c.sex = text == "男" ? 1 : 0;
+    return true;
+}
+
+bool SetProvince(const std::string& text, SearchCriteria& c, std::string& error) {
+    int p = 0;
+    if (!ParseInt(text, p) || p < -1 || p > 32767) {
+        error = "province must be an index of the province list: " + text;
+        return false;
+    }
+    c.province = static_cast<int16_t>(p);
+    return true;
+}
+
+bool SetYears(const std::string& from, const std::string& to, SearchCriteria& c, std::string& error) {
+    if (!ParseUserYear(from, c.yearFrom) || !ParseUserYear(to, c.yearTo)) {
+        error = "years must lie in -850 … 2100, without a year 0: " + from + " " + to;
+        return false;
+    }
+    if (c.yearTo < c.yearFrom) {
+        error = "the last year comes before the first: " + from + " " + to;
+        return false;
+    }
+    c.yearsOn = 1;
+    return true;
+}
+
 struct FindOptions {
     SearchCriteria criteria;
     bool json = false;
     std::string error;
 };
 
+// Takes the option at args[i] and its values, moving i past them.
 bool ParseFindOption(const Args& args, std::size_t& i, FindOptions& o) {
     SearchCriteria& c = o.criteria;
-    const std::string& a = args[i];
-    auto value = [&](std::size_t k) -> const std::string* { return i + k < args.size() ? &args[i + k] : nullptr; };
-    if (a == "--json") { o.json = true; return true; }
-    if (a == "--name-exact") { c.nameMode = 2; return true; }
-    if (a == "--category-exact") { c.categoryMode = 2; return true; }
-    if ((a == "--name" || a == "--category" || a == "--sex" || a == "--province") && !value(1)) {
-        o.error = a + " needs a value";
+    const std::string a = args[i];
+    if (a == "--json") o.json = true;
+    else if (a == "--name-exact") c.nameMode = 2;
+    else if (a == "--category-exact") c.categoryMode = 2;
+    if (a == "--json" || a == "--name-exact" || a == "--category-exact") return true;
+
+    if (a != "--name" && a != "--category" && a != "--sex" && a != "--province" && a != "--years") {
+        o.error = "unknown option for find: " + a;
         return false;
     }
+    std::size_t values = a == "--years" ? 2 : 1;
+    if (i + values >= args.size()) {
+        o.error = a + (values == 2 ? " needs FROM and TO" : " needs a value");
+        return false;
+    }
+    const std::string& v = args[++i];
     if (a == "--name") {
-        ++i;
         if (c.nameMode == 0) c.nameMode = 1;
-        return SetText(c.name, sizeof c.name, args[i], "name", o.error);
+        return SetText(c.name, sizeof c.name, v, "name", o.error);
     }
     if (a == "--category") {
-        ++i;
         if (c.categoryMode == 0) c.categoryMode = 1;
-        return SetText(c.category, sizeof c.category, args[i], "category", o.error);
+        return SetText(c.category, sizeof c.category, v, "category", o.error);
     }
-    if (a == "--sex") {
-        const std::string& s = args[++i];
-        c.sexOn = 1;
-        c.sex = s == "男" ? 1 : 0;
-        if (s == "男" || s == "女") return true;
-        o.error = "sex must be 男 or 女: " + s;
-        return false;
-    }
-    if (a == "--province") {
-        int p = 0;
-        const std::string& s = args[++i];
-        if (ParseInt(s, p) && p >= -1 && p <= 32767) { c.province = static_cast<int16_t>(p); return true; }
-        o.error = "province must be an index of the province list: " + s;
-        return false;
-    }
-    if (a == "--years") {
-        if (!value(2)) { o.error = "--years needs FROM and TO"; return false; }
-        const std::string& from = args[++i];
-        const std::string& to = args[++i];
-        if (!ParseUserYear(from, c.yearFrom) || !ParseUserYear(to, c.yearTo)) {
-            o.error = "years must lie in -850 … 2100, without a year 0: " + from + " " + to;
-            return false;
-        }
-        if (c.yearTo < c.yearFrom) { o.error = "the last year comes before the first: " + from + " " + to; return false; }
-        c.yearsOn = 1;
-        return true;
-    }
-    o.error = "unknown option for find: " + a;
-    return false;
+    if (a == "--sex") return SetSex(v, c, o.error);
+    if (a == "--province") return SetProvince(v, c, o.error);
+    return SetYears(v, args[++i], c, o.error);
 }
 
 int RunFind(const MDataBase& store, const Args& args) {
