@@ -1,0 +1,113 @@
+// Helpers of the chart engine tests: a temporary program folder with its
+// settings file, birth records, and a probe into the engine's single steps.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/CBaZiEx.h"
+#include "engine/file_util.h"
+#include "engine/gbk_codec.h"
+#include "engine/symbols.h"
+
+// A program folder of its own for each test, with dat/bzinit.ini holding
+// the given lines of section "set" (GBK on disk, as the program writes it).
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("marivo_engine_" + std::to_string(getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_ / "dat");
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string Folder() const { return folder_.string() + "/"; }
+
+    // Writes dat/bzinit.ini with these "key=value" lines under [set].
+    void Settings(const std::string& lines) const { WriteDat("bzinit.ini", "[set]\r\n" + lines); }
+    void WriteDat(const std::string& name, const std::string& utf8) const {
+        ASSERT_TRUE(fileutil::WriteAtomically((folder_ / "dat" / name).string(), gbk::FromUtf8(utf8)));
+    }
+
+private:
+    std::filesystem::path folder_;
+};
+
+// A solar birth at a clock time of 120° E, no place given.
+inline BirthData Birth(int person, bool male, int year, int month, int day, int hour, int minute) {
+    BirthData b{};
+    b.person = static_cast<uint8_t>(person);
+    gbk::WriteField(b.name, person == 0 ? "甲某" : "乙某");
+    b.year = static_cast<int16_t>(year);
+    b.month = static_cast<int16_t>(month);
+    b.day = static_cast<int16_t>(day);
+    b.hour = static_cast<int16_t>(hour);
+    b.minute = static_cast<int16_t>(minute);
+    b.male = male ? 1 : 0;
+    b.province = 34;
+    b.longitude = 120.0f;
+    b.latitude = 30.0f;
+    gbk::WriteField(b.place, "未知");
+    return b;
+}
+
+inline BirthData LunarBirth(int person, bool male, int year, int month, int day, int hour, bool leap) {
+    BirthData b = Birth(person, male, year, month, day, hour, 0);
+    b.lunar = 1;
+    b.leap = leap ? 1 : 0;
+    return b;
+}
+
+inline std::string Pillars(const ChartData& c) {
+    return sym::PillarName(c.yearPillar) + sym::PillarName(c.monthPillar) + sym::PillarName(c.dayPillar) +
+           sym::PillarName(c.hourPillar);
+}
+
+// The engine's single steps, for charts built by hand.
+class CBaZiExProbe {
+public:
+    explicit CBaZiExProbe(CBaZiEx& engine) : e_(engine) {}
+
+    // Sets the four pillars of the working chart (a man's or a woman's),
+    // born at the given clock time, and marks its stars and relations.
+    const ChartData& MarkStars(const char* year, const char* month, const char* day, const char* hour, bool male,
+                               CalDate clock = {2000, 6, 15, 12, 0}) {
+        e_.chart = ChartData{};
+        e_.current = BirthData{};
+        e_.current.male = male ? 1 : 0;
+        e_.clockTime = e_.solarTime = clock;
+        e_.birthJd = e_.calendar.DateToJulianDay(clock);
+        const char* names[4] = {year, month, day, hour};
+        int16_t* pillars[4] = {&e_.chart.yearPillar, &e_.chart.monthPillar, &e_.chart.dayPillar, &e_.chart.hourPillar};
+        for (int i = 0; i < 4; ++i) {
+            *pillars[i] = static_cast<int16_t>(PillarNumber(names[i]));
+            e_.chart.nayin[i] = sym::kNayinElements[sym::NayinPair(*pillars[i])];
+        }
+        e_.sectionText.clear();
+        e_.MarkStars();
+        return e_.chart;
+    }
+    const std::string& SectionText() const { return e_.sectionText; }
+    const std::string& ChartText(int person) const { return e_.chartText[person]; }
+    int LifeNumber(int year, int month, int day) const { return e_.LifeNumber(year, month, day); }
+
+    void DrawPicture(float marriageIndex) {
+        e_.marriageIndex = marriageIndex;
+        e_.DrawChartPicture();
+    }
+
+    // The sexagenary number of a pillar name such as "甲子".
+    static int PillarNumber(const std::string& name) {
+        for (int n = 0; n < 60; ++n)
+            if (sym::PillarName(n) == name) return n;
+        ADD_FAILURE() << "no pillar " << name;
+        return 0;
+    }
+
+private:
+    CBaZiEx& e_;
+};
