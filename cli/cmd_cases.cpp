@@ -19,6 +19,7 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "engine/gbk_codec.h"
+#include "engine/records.h"
 
 namespace {
 
@@ -68,10 +69,9 @@ std::string CaseJson(int number, const CaseRecord& r) {
 
 // "张三 男 农闰1990-5-3 08:30 浙江-杭州", the year as users write it.
 std::string PersonText(const CasePerson& p) {
-    int shownYear = p.year <= 0 ? p.year - 1 : p.year;
     char when[64];
     std::snprintf(when, sizeof when, "%s%s%d-%d-%d %02d:%02d", p.lunar ? "农" : "公", p.lunar && p.leap ? "闰" : "",
-                  shownYear, p.month, p.day, p.hour, p.minute);
+                  DisplayYear(p.year), p.month, p.day, p.hour, p.minute);
     return gbk::ReadField(p.name) + (p.male ? " 男 " : " 女 ") + when + " " + gbk::ReadField(p.place);
 }
 
