@@ -162,7 +162,9 @@ int BirthPanel::CityIndex() const { return cbodiC->currentIndex(); }
 void BirthPanel::ProvinceChanged() {
     int province = cbodiZ->currentIndex();
     if (province < 0) return;
-    cities_ = places::PanelCities(IniDocument::Load(placeFile_), province);
+    // "未知地" has no section: the place file need not be read for it.
+    cities_ = places::PanelCities(province == places::kNoPlaceProvince ? IniDocument() : IniDocument::Load(placeFile_),
+                                  province);
     cbodiC->clear();
     for (const places::City& city : cities_.cities) cbodiC->addItem(QString::fromStdString(city.name));
     cbodiC->setCurrentIndex(0);

@@ -54,7 +54,10 @@ void ChartPictureWidget::paintEvent(QPaintEvent*) {
     PaintPerson(p, picture_, 0, 2, ch);
     p.setPen(kBlue);
     PaintPerson(p, picture_, 1, 2 + 3 * cw, ch);
-    p.setFont(FontNamed(kDefaultFontName, 11));
+    // The index keeps the bold of the pillars above it.
+    QFont index = FontNamed(kDefaultFontName, 11);
+    index.setBold(true);
+    p.setFont(index);
     p.setPen(kRed);
     TextAt(p, 5, 2 * ch + 43 + 4 * (ch + 20), QStringLiteral("婚配指数=%1分").arg(picture_.marriageIndex));
 }

@@ -250,11 +250,15 @@ void TFrmMain::BtnPaiClick() {
                           MessageIcon::Error);
         return;
     }
+    ShowEngineResult();
+    engine_->LastPillars(lastPillars);
+    chartReady = true;
+}
+
+void TFrmMain::ShowEngineResult() {
     if (engine_->showReport)
         ShowStyledReport(*Redtbazi, engine_->viewText, engine_->viewSpans, engine_->viewLeftIndent);
     ImgBaZi->SetPicture(engine_->picture);
-    engine_->LastPillars(lastPillars);
-    chartReady = true;
 }
 
 void TFrmMain::TmDiLiClick() {

@@ -38,6 +38,10 @@ public:
 
     // "测算": reads both panels, runs the engine and shows the report.
     void BtnPaiClick();
+    // After a successful computation: the report with its styling in the
+    // view (unless the engine's showReport is 0, which leaves the view as it
+    // is) and the chart picture.
+    void ShowEngineResult();
 
 protected:
     void showEvent(QShowEvent* event) override;

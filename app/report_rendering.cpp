@@ -72,12 +72,15 @@ void ApplySpan(QTextCursor& cursor, const StyleSpan& span, const std::vector<int
     cursor.mergeCharFormat(format);
 }
 
-// Replaces the document's text; undo history starts afresh with it.
+// Replaces the document's text within one edit block (the caller ends it,
+// so that the text and its styling are laid out once); undo history starts
+// afresh with it.
 QTextCursor Rewrite(QTextEdit& view, const QString& text, int firstLineIndent) {
     QTextDocument* doc = view.document();
     doc->setUndoRedoEnabled(false);
     view.clear();
     QTextCursor cursor(doc);
+    cursor.beginEditBlock();
     QTextBlockFormat block;
     block.setAlignment(Qt::AlignLeft);
     block.setTextIndent(firstLineIndent);
@@ -89,7 +92,8 @@ QTextCursor Rewrite(QTextEdit& view, const QString& text, int firstLineIndent) {
     return cursor;
 }
 
-void Finish(QTextEdit& view) {
+void Finish(QTextEdit& view, QTextCursor& cursor) {
+    cursor.endEditBlock();
     QTextCursor start(view.document());
     view.setTextCursor(start);
     view.document()->setUndoRedoEnabled(true);
@@ -99,8 +103,8 @@ void Finish(QTextEdit& view) {
 }  // namespace
 
 void ShowPlainReport(QTextEdit& view, const QString& text, int firstLineIndent) {
-    Rewrite(view, text, firstLineIndent);
-    Finish(view);
+    QTextCursor cursor = Rewrite(view, text, firstLineIndent);
+    Finish(view, cursor);
 }
 
 void ShowStyledReport(QTextEdit& view, const std::string& reportUtf8, const std::vector<StyleSpan>& spans,
@@ -109,8 +113,6 @@ void ShowStyledReport(QTextEdit& view, const std::string& reportUtf8, const std:
     QTextCursor cursor = Rewrite(view, text, firstLineIndent);
     const std::vector<int> positions = DocumentPositions(text);
     const double baseSize = FontSize(view);
-    cursor.beginEditBlock();
     for (const StyleSpan& span : spans) ApplySpan(cursor, span, positions, baseSize);
-    cursor.endEditBlock();
-    Finish(view);
+    Finish(view, cursor);
 }

@@ -98,9 +98,7 @@ private slots:
         const CBaZiEx& engine = *w.window.Engine();
         QVERIFY(engine.report.empty());  // moved into the view
         const QString text = QString::fromStdString(engine.viewText);
-        QString plain = text;
-        plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        QCOMPARE(w.View()->toPlainText(), plain);
+        QCOMPARE(w.View()->toPlainText(), ViewText(engine.viewText));
         QVERIFY(w.View()->toPlainText().startsWith(QStringLiteral("甲命八字：")));
         CompareLooks(*w.View()->document(), ExpectedLooks(text, engine.viewSpans, 12), engine.viewLeftIndent);
         if (QTest::currentTestFailed()) return;
@@ -120,6 +118,35 @@ private slots:
         engine.LastPillars(engineLast);
         QCOMPARE(QByteArray(reinterpret_cast<char*>(pillars), 4), QByteArray(reinterpret_cast<char*>(engineLast), 4));
         QCOMPARE(pillars[0], uint8_t(59));  // 乙命's year 壬戌
+    }
+
+    void savedReportModeLeavesTheViewAlone() {
+        Window w;
+        ScriptedMessages messages;
+        w.View()->setPlainText(QStringLiteral("存档命稿"));
+        BirthData a{}, b{};
+        a.person = 0, b.person = 1;
+        gbk::WriteField(a.name, "甲"), gbk::WriteField(b.name, "乙");
+        a.year = 1990, a.month = 5, a.day = 3, a.hour = 12, a.male = 1;
+        b.year = 1991, b.month = 6, b.day = 4, b.hour = 13, b.male = 0;
+        a.province = b.province = 34;
+        a.longitude = b.longitude = 120.0f, a.latitude = b.latitude = 30.0f;
+        CBaZiEx& engine = *w.window.Engine();
+        engine.showReport = 0;
+        QVERIFY(engine.ComputeCouple(a, b));
+        w.window.ShowEngineResult();
+        QCOMPARE(w.View()->toPlainText(), QStringLiteral("存档命稿"));
+        QVERIFY(w.Get<ChartPictureWidget>("ImgBaZi")->Picture().valid);
+    }
+
+    void defaultFontLinesUpChineseAndAscii() {
+        Window w;
+        const QFont font = w.View()->font();
+        QCOMPARE(font.family(), QStringLiteral("宋体"));  // the stored name stays
+        const QFontMetrics metrics(font);
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("正")), 2 * metrics.horizontalAdvance(QStringLiteral("a")));
+        QCOMPARE(metrics.horizontalAdvance(QStringLiteral("乾造  甲子")),
+                 metrics.horizontalAdvance(QStringLiteral("1234567890")));
     }
 
     void panelsBecomeBirthRecords() {

@@ -30,14 +30,12 @@ inline std::vector<Look> ExpectedLooks(const QString& text, const std::vector<St
             if (s.hasBold) looks[i].bold = s.bold;
         }
     }
-    // The characters of the document's paragraphs: "\r\n" is a paragraph
-    // break, not a character.
+    // The characters of the document's paragraphs: "\r\n", a lone "\n" and
+    // a lone "\r" are paragraph breaks, not characters.
     std::vector<Look> shown;
     for (qsizetype i = 0; i < codePoints.size(); ++i) {
-        if (codePoints[i] == '\r' && i + 1 < codePoints.size() && codePoints[i + 1] == '\n') {
-            ++i;
-            continue;
-        }
+        if (codePoints[i] == '\r' && i + 1 < codePoints.size() && codePoints[i + 1] == '\n') ++i;
+        if (codePoints[i] == '\r' || codePoints[i] == '\n') continue;
         shown.push_back(looks[i]);
         if (codePoints[i] > 0xFFFF) shown.push_back(looks[i]);
     }
@@ -53,6 +51,14 @@ inline Look LookAt(QTextDocument& doc, int pos) {
     return {f.fontPointSize(), f.foreground().color(), f.fontWeight() >= QFont::Bold};
 }
 
+
+// The report's text as the view gives it back: one "\n" per line break.
+inline QString ViewText(const std::string& reportUtf8) {
+    QString text = QString::fromStdString(reportUtf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
 
 // Compares every character of the document with the expected looks and
 // every paragraph's first-line indent.
