@@ -562,9 +562,7 @@ const ReadingRule kHusbandStarRules[] = {
 }  // namespace
 
 std::string HusbandStarRules(const ReadingContext& context, std::vector<int>* fired) {
-    std::string text;
-    ApplyRules(ChartTerms(context), kHusbandStarRules, text, fired);
-    return text;
+    return RulesText(ChartTerms(context), kHusbandStarRules, fired);
 }
 
 std::string CBaZiEx::ReadHusbandStar() const { return HusbandStarRules({chart, current, lunarDate.day}); }

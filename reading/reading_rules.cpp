@@ -44,3 +44,9 @@ void ApplyRules(const ChartTerms& terms, std::span<const ReadingRule> rules, std
         i = end;
     }
 }
+
+std::string RulesText(const ChartTerms& terms, std::span<const ReadingRule> rules, std::vector<int>* fired) {
+    std::string text;
+    ApplyRules(terms, rules, text, fired);
+    return text;
+}

@@ -89,3 +89,5 @@ struct ReadingRule {
 // of the lines.
 void ApplyRules(const ChartTerms& terms, std::span<const ReadingRule> rules, std::string& out,
                 std::vector<int>* fired = nullptr);
+// The same as a text of its own.
+std::string RulesText(const ChartTerms& terms, std::span<const ReadingRule> rules, std::vector<int>* fired = nullptr);

@@ -484,9 +484,7 @@ const ReadingRule kWifeStarRules[] = {
 }  // namespace
 
 std::string WifeStarRules(const ReadingContext& context, std::vector<int>* fired) {
-    std::string text;
-    ApplyRules(ChartTerms(context), kWifeStarRules, text, fired);
-    return text;
+    return RulesText(ChartTerms(context), kWifeStarRules, fired);
 }
 
 std::string CBaZiEx::ReadWifeStar() const { return WifeStarRules({chart, current, lunarDate.day}); }

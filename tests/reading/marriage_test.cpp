@@ -29,30 +29,29 @@ const std::string kCompanionPalace =
     "但有时过于主观，显得倔强而固执，好与人争财夺利。"
     "\n  ★日支对命主而言为喜主配偶多有帮助或关系密切。\n";
 
-TEST(MarriageChapter, ManOfTheFirstChartInFull) {
-    ChartFixture f(kChart, true, 0);
-    const std::string expected =
-        "甲命婚姻择偶：(测婚姻、恋爱、看夫妻状况)\r\n" + kPartnersOfRat +
-        "\n  【配偶方向】选在自己住宅的东北方或西南方为佳。\n" + kCompanionPalace +
-        "  ★妻子身材极端，即夫妻身材不匹配型。男高大，则女矮小；男瘦则女胖。(如不应则妻有病灾)。\r\n"
-        "  ★日干支比和，夫妻关系一般。\n"
-        "  ★日支为辰戌丑未，主配偶平常。\n"
-        "  ◆财星为仇忌神，妻子对自己没有助益，夫妻偶有矛盾。\r\n" +
-        WifeStarRules(f.Context()) + "  ◆四柱纯阳男必孤。\r\n" + "\r\n";
-    EXPECT_EQ(MarriageChapter(f.Context()), expected);
-}
-
-TEST(MarriageChapter, WomanOfTheSecondChartInFull) {
-    ChartFixture f(kChart, false, 1);
-    const std::string expected =
-        "乙命婚姻择偶：(测婚姻、恋爱、看夫妻状况)\r\n" + kPartnersOfRat +
-        "\n  【配偶方向】选在自己住宅的东北方或西南方为佳。\n" + kCompanionPalace +
-        "  ★夫身材极端，即夫妻身材不匹配型。男高大，则女矮小；男瘦则女胖。(如不应则夫有病灾)。\r\n"
-        "  ★日干支比和，夫妻关系一般。\n"
-        "  ★日支为辰戌丑未，主配偶平常。\n"
-        "  ◆官星为仇忌神，夫妻不和，对丈夫常有意见。\n" +
-        HusbandStarRules(f.Context()) + "\r\n";
-    EXPECT_EQ(MarriageChapter(f.Context()), expected);
+// The fixed steps, the sayings before the spouse star, the spouse-star
+// sayings, the sayings after them and the closing empty line.
+TEST(MarriageChapter, WholeChapterForAManAndAWoman) {
+    struct Case {
+        bool male;
+        int person;
+        std::string heading, build, spouseStar, tail;
+    } cases[] = {
+        {true, 0, "甲命婚姻择偶：(测婚姻、恋爱、看夫妻状况)\r\n",
+         "  ★妻子身材极端，即夫妻身材不匹配型。男高大，则女矮小；男瘦则女胖。(如不应则妻有病灾)。\r\n",
+         "  ◆财星为仇忌神，妻子对自己没有助益，夫妻偶有矛盾。\r\n", "  ◆四柱纯阳男必孤。\r\n"},
+        {false, 1, "乙命婚姻择偶：(测婚姻、恋爱、看夫妻状况)\r\n",
+         "  ★夫身材极端，即夫妻身材不匹配型。男高大，则女矮小；男瘦则女胖。(如不应则夫有病灾)。\r\n",
+         "  ◆官星为仇忌神，夫妻不和，对丈夫常有意见。\n", ""},
+    };
+    for (const Case& c : cases) {
+        ChartFixture f(kChart, c.male, c.person);
+        const std::string spouseSayings = c.male ? WifeStarRules(f.Context()) : HusbandStarRules(f.Context());
+        const std::string expected = c.heading + kPartnersOfRat + "\n  【配偶方向】选在自己住宅的东北方或西南方为佳。\n" +
+                                     kCompanionPalace + c.build + "  ★日干支比和，夫妻关系一般。\n" +
+                                     "  ★日支为辰戌丑未，主配偶平常。\n" + c.spouseStar + spouseSayings + c.tail + "\r\n";
+        EXPECT_EQ(MarriageChapter(f.Context()), expected) << c.heading;
+    }
 }
 
 TEST(MarriageChapter, PartnersByYearBranch) {
