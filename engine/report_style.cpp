@@ -9,54 +9,88 @@
 
 namespace {
 
+// Positions of a report three ways: byte offset in the UTF-8 text, GBK
+// position and character index. A mark every 256 bytes keeps each
+// conversion to a short scan.
 class ReportPositions {
 public:
     explicit ReportPositions(const std::string& text) : text_(text) {
-        int gbk = 0, character = 0;
-        for (std::size_t i = 0; i < text.size();) {
-            unsigned char c = static_cast<unsigned char>(text[i]);
-            std::size_t n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-            points_.push_back({static_cast<int>(i), gbk, character++});
-            // Every character of a report is a GBK character: two bytes unless ASCII.
-            gbk += c < 0x80 ? 1 : 2;
-            i += n;
+        Point p{0, 0, 0};
+        for (std::size_t next = 0; p.utf8 < static_cast<int>(text.size()); Step(p)) {
+            if (static_cast<std::size_t>(p.utf8) < next) continue;
+            marks_.push_back(p);
+            next += kMarkStep;
         }
-        points_.push_back({static_cast<int>(text.size()), gbk, character});
+        end_ = p;
     }
 
     // Position of the first occurrence of `marker` at or after position
     // `from`, or −1; −1 for a `from` of −1.
     int Find(std::string_view marker, int from) const {
         if (from < 0) return -1;
-        std::size_t offset = text_.find(marker, points_[FirstAtOrAfter(from)].utf8);
+        std::size_t offset = text_.find(marker, FirstAtOrAfter(from).utf8);
         if (offset == std::string::npos) return -1;
-        auto it = std::lower_bound(points_.begin(), points_.end(), static_cast<int>(offset),
-                                   [](const Point& p, int o) { return p.utf8 < o; });
-        return it->gbk;
+        return AtOffset(static_cast<int>(offset)).gbk;
     }
 
     // The characters covered by the positions [start, start + length): a
     // character partly inside counts.
     void ToCharacters(int start, int length, int& first, int& count) const {
-        std::size_t begin = FirstAtOrAfter(start);
-        if (begin > 0 && points_[begin].gbk > start) --begin;
-        std::size_t end = FirstAtOrAfter(start + length);
-        first = points_[begin].character;
-        count = points_[end].character - first;
+        Point begin = LastAtOrBefore(start);
+        first = begin.character;
+        count = FirstAtOrAfter(start + length).character - first;
     }
 
 private:
+    static constexpr std::size_t kMarkStep = 256;
     struct Point {
         int utf8, gbk, character;
     };
-    std::size_t FirstAtOrAfter(int gbk) const {
-        auto it = std::lower_bound(points_.begin(), points_.end(), gbk,
-                                   [](const Point& p, int g) { return p.gbk < g; });
-        return std::min<std::size_t>(it - points_.begin(), points_.size() - 1);
+
+    // Moves to the next character. Every character of a report is a GBK
+    // character: one byte when ASCII, else two.
+    void Step(Point& p) const {
+        unsigned char c = static_cast<unsigned char>(text_[p.utf8]);
+        int n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        p.utf8 = std::min<int>(p.utf8 + n, static_cast<int>(text_.size()));
+        p.gbk += c < 0x80 ? 1 : 2;
+        ++p.character;
+    }
+
+    template <typename Before>
+    Point MarkBefore(Before before) const {
+        auto it = std::partition_point(marks_.begin(), marks_.end(), before);
+        return it == marks_.begin() ? marks_.front() : *(it - 1);
+    }
+
+    // The first character that starts at or after GBK position g (or the end).
+    Point FirstAtOrAfter(int g) const {
+        if (marks_.empty()) return end_;
+        Point p = MarkBefore([g](const Point& m) { return m.gbk <= g; });
+        while (p.gbk < g && p.utf8 < end_.utf8) Step(p);
+        return p.gbk < g ? end_ : p;
+    }
+
+    // The character that holds GBK position g.
+    Point LastAtOrBefore(int g) const {
+        if (marks_.empty()) return end_;
+        Point p = MarkBefore([g](const Point& m) { return m.gbk <= g; });
+        for (Point next = p; next.utf8 < end_.utf8; p = next) {
+            Step(next);
+            if (next.gbk > g) break;
+        }
+        return p;
+    }
+
+    Point AtOffset(int offset) const {
+        Point p = MarkBefore([offset](const Point& m) { return m.utf8 <= offset; });
+        while (p.utf8 < offset) Step(p);
+        return p;
     }
 
     const std::string& text_;
-    std::vector<Point> points_;
+    std::vector<Point> marks_;
+    Point end_;
 };
 
 StyleSpan Style(bool hasSize, int sizeDelta, SpanColour colour, bool bold) {
