@@ -1,0 +1,21 @@
+// Windows code pages of the byte text in rich-text files. GBK goes through
+// the program's codec; the others (Big5, the Western and other national code
+// pages) through iconv. Invalid bytes become U+FFFD.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace richtext {
+
+inline constexpr int kCodePageGbk = 936;
+inline constexpr int kCodePageBig5 = 950;
+inline constexpr int kCodePageWestern = 1252;
+
+// The code page of a font's \fcharset; documentCodePage for the
+// "default" character set (1) and for sets this program does not know.
+int CodePageOfCharset(int charset, int documentCodePage);
+
+std::string DecodeCodePage(int codePage, std::string_view bytes);
+
+}  // namespace richtext
