@@ -1,6 +1,8 @@
 #include "cli/json_writer.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 std::string JsonString(std::string_view utf8) {
     std::string out = "\"";
@@ -22,4 +24,14 @@ std::string JsonString(std::string_view utf8) {
         }
     }
     return out + "\"";
+}
+
+std::string JsonFloat(float value) {
+    if (!std::isfinite(value)) return "null";
+    char buf[32];
+    for (int digits = 1; digits <= 9; ++digits) {
+        std::snprintf(buf, sizeof buf, "%.*g", digits, static_cast<double>(value));
+        if (std::strtof(buf, nullptr) == value) break;
+    }
+    return buf;
 }

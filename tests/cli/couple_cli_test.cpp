@@ -1,0 +1,101 @@
+// marivo-cli couple, run as a user runs it.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CoupleRun {
+    int status;
+    std::string out;  // stdout
+    std::string err;  // stderr
+};
+
+CoupleRun Couple(const std::string& args) {
+    std::string errFile = std::filesystem::temp_directory_path() / ("marivo_couple_err_" + std::to_string(getpid()));
+    std::string command = std::string(MARIVO_CLI) + " couple " + args + " 2>" + errFile;
+    CoupleRun r{-1, "", ""};
+    FILE* p = popen(command.c_str(), "r");
+    if (!p) return r;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    int status = pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errFile);
+    std::getline(err, r.err, '\0');
+    std::filesystem::remove(errFile);
+    return r;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+const std::string kA = "--a 'name=张三,date=1985-07-16,time=10:30'";
+const std::string kB = "--b 'name=李四,sex=女,date=1987-02-04,time=23:30'";
+
+TEST(CoupleCommand, PrintsTheReportWithUnixLineEnds) {
+    CoupleRun r = Couple(kA + " " + kB);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("甲命八字：\n命主姓名:张三  出生地:未知。\n出生公历：1985年7月16日10时30分(北京时间)，星期二。\n", 0),
+              0u);
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+    EXPECT_NE(r.out.find("\n乙命八字：\n命主姓名:李四"), std::string::npos);
+    EXPECT_TRUE(EndsWith(r.out, "无穷变化☆\n"));
+}
+
+TEST(CoupleCommand, JsonCarriesTheIndexTheReportAndBothCharts) {
+    CoupleRun r = Couple(kA + " " + kB + " --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("{\"marriageIndex\":", 0), 0u);
+    for (const char* part : {"\"report\":\"甲命八字：\\n命主姓名:张三", "\"charts\":[{\"name\":\"张三\",\"male\":true,",
+                             "\"pillars\":[2,20,53,30],\"lunar\":{\"year\":1985,\"month\":5,\"day\":29,\"leap\":false},"
+                             "\"solarTime\":\"1985-07-16 10:30\",\"luckStartAge\":4,",
+                             "\"zodiacSign\":3,\"era\":2,\"lifeNumber\":1,\"lifePalace\":18,\"fetalOrigin\":11,",
+                             "{\"name\":\"李四\",\"male\":false,\"pillars\":[4,39,22,13]"})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part;
+    EXPECT_TRUE(EndsWith(r.out, "}]}\n"));
+}
+
+TEST(CoupleCommand, SettingsComeFromTheProgramFolder) {
+    auto dir = std::filesystem::temp_directory_path() / ("marivo_couple_dir_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir / "dat");
+    std::ofstream(dir / "dat/bzinit.ini") << "[set]\r\npai=1\r\nidate=2\r\n";
+    CoupleRun r = Couple(kA + " " + kB + " --dir " + dir.string());
+    std::filesystem::remove_all(dir);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("出生地:未知,经度:120度0分,纬度:30度0分。\n"), std::string::npos);
+    EXPECT_NE(r.out.find("乾造  乙          癸          丙          癸 (日空子、丑)\n"), std::string::npos);
+}
+
+TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
+    struct Case {
+        std::string args;
+        const char* message;
+    } cases[] = {
+        {kA + " --b 'date=1987-02-04,time=23:30,foo=1'", "--b: unknown key \"foo\"\n"},
+        {"--a 'date=1985-13-01,time=10:30' " + kB, "不存在这个日期\n"},
+        {"--a 'date=0-01-01,time=10:30' " + kB, "--a: invalid date \"0-01-01\"\n"},
+        {"--a 'date=1985-01-01,time=24:00' " + kB, "--a: invalid time \"24:00\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,sex=m' " + kB, "--a: invalid sex \"m\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,lon=east' " + kB, "--a: invalid lon \"east\"\n"},
+        {"--a 'time=10:00' " + kB, "--a: missing key \"date\"\n"},
+        {"--a 'date=2001-05-01,time=1:00,cal=农历,leap=1' " + kB, "此年没有闰5月,请重新确定月份！\n"},
+        {kA, "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--dir PROGRAM_FOLDER]\n"},
+    };
+    for (const Case& c : cases) {
+        CoupleRun r = Couple(c.args);
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_EQ(r.err, c.message) << c.args;
+        EXPECT_TRUE(r.out.empty()) << c.args;
+    }
+}
+
+}  // namespace
