@@ -48,7 +48,7 @@ int StateValue(Qt::WindowStates state) {
 TFrmMain::TFrmMain(std::string programFolder, QWidget* parent)
     : QMainWindow(parent), programFolder_(FolderWithSlash(std::move(programFolder))) {
     setWindowTitle(kAppTitle);
-    QFont font = FontNamed(kDefaultFontName, 9);
+    QFont font(kDefaultFontName);
     font.setPixelSize(12);
     setFont(font);
     BuildLayout();
@@ -176,8 +176,9 @@ void TFrmMain::RestoreWindowState() {
     centralWidget()->layout()->activate();
     Splitter1->setSizes({tree, std::max(1, Splitter1->width() - Splitter1->handleWidth() - tree)});
 
-    Redtbazi->setFont(FontNamed(QString::fromStdString(ini.ReadString("minggao", "fname", "宋体")),
-                                ini.ReadInteger("minggao", "fsize", 12)));
+    QString fontName = QString::fromStdString(ini.ReadString("minggao", "fname", kDefaultFontName.toStdString()));
+    if (fontName.trimmed().isEmpty()) fontName = kDefaultFontName;
+    Redtbazi->setFont(FontNamed(fontName, ini.ReadInteger("minggao", "fsize", 12)));
     QPalette palette = Redtbazi->palette();
     palette.setColor(QPalette::Base, FromWindowsColor(ini.ReadInteger("minggao", "bcolor", kDefaultBackground)));
     palette.setColor(QPalette::Text, Qt::black);

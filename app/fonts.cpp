@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <algorithm>
 
 void InstallFontSubstitutes() {
     if (QFontDatabase::hasFamily(kDefaultFontName)) return;
@@ -12,7 +13,8 @@ void InstallFontSubstitutes() {
 }
 
 QFont FontNamed(const QString& name, int pointSize) {
+    // A size from a hand-edited settings file may be anything.
     QFont font(name);
-    font.setPointSize(pointSize > 0 ? pointSize : 12);
+    font.setPointSize(pointSize > 0 ? std::min(pointSize, 200) : 12);
     return font;
 }

@@ -12,5 +12,6 @@ inline const QString kDefaultFontName = QStringLiteral("宋体");
 // Makes "宋体" resolve to an installed CJK font of that kind (once, at start).
 void InstallFontSubstitutes();
 
-// A font by its stored name (e.g. "宋体") and size in points.
+// A font by its stored name (e.g. "宋体") and size in points (12 for a size
+// of 0 or less, at most 200).
 QFont FontNamed(const QString& name, int pointSize);

@@ -14,15 +14,20 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// The program's texts end lines with "\r\n"; a label wants "\n".
+QString Shown(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
 class QtMessageBoxes : public MessageBoxes {
 public:
     void Notice(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon) override {
-        QMessageBox box(ToQt(icon), caption, text, QMessageBox::Ok, parent);
+        QMessageBox box(ToQt(icon), caption, Shown(text), QMessageBox::Ok, parent);
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
     bool Ask(QWidget* parent, const QString& text, const QString& caption, MessageIcon icon,
              bool defaultYes) override {
-        QMessageBox box(ToQt(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+        QMessageBox box(ToQt(icon), caption, Shown(text), QMessageBox::Yes | QMessageBox::No, parent);
+        box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
         return box.exec() == QMessageBox::Yes;
     }

@@ -1,0 +1,40 @@
+# Sourced by scripts/screenshot and scripts/time-startup: a virtual X display
+# and a copy of the built program folder, so that the settings under
+# build/bin/dat stay as they are.
+#   start_display; copy_program BUILD; start_program; wait_for_window
+# After these: $DISPLAY, $home (the copy), $program (its process), $window.
+
+start_display() {
+  display=:$((90 + RANDOM % 100))
+  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  program=""
+  trap 'kill $program "$xvfb" 2>/dev/null || true' EXIT
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+copy_program() {
+  [ -x "$1/bin/marivo" ] || { echo "no $1/bin/marivo: run scripts/build first" >&2; exit 1; }
+  home=$(mktemp -d)
+  cp -r "$1/bin/." "$home/"
+}
+
+start_program() {
+  "$home/marivo" 2>/dev/null &
+  program=$!
+}
+
+wait_for_window() {
+  window=""
+  until window=$(xdotool search --onlyvisible --name '澄岚八字合婚' 2>/dev/null | head -1) && [ -n "$window" ]; do
+    kill -0 "$program" 2>/dev/null || { echo "Marivo ended before its window appeared" >&2; exit 1; }
+    sleep 0.005
+  done
+}
+
+stop_program() {
+  kill "$program"
+  wait "$program" 2>/dev/null || true
+  program=""
+}
