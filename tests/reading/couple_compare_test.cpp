@@ -34,6 +34,25 @@ int Pillar(const std::string& name) {
 
 ChartData Chart(const char* pillars) { return ChartFixture(pillars, true).chart; }
 
+// A finding that reads one byte field of each chart, case by case.
+struct FieldCase {
+    int a, b;
+    const char* text;
+    float points;
+};
+template <std::size_t N>
+void ExpectFindings(uint8_t ChartData::*field, Finding (*finding)(const ChartData&, const ChartData&),
+                    const FieldCase (&cases)[N]) {
+    for (const FieldCase& c : cases) {
+        ChartData a{}, b{};
+        a.*field = static_cast<uint8_t>(c.a);
+        b.*field = static_cast<uint8_t>(c.b);
+        Finding f = finding(a, b);
+        EXPECT_EQ(f.text, c.text) << c.a << " " << c.b;
+        EXPECT_FLOAT_EQ(f.points, c.points) << c.a << " " << c.b;
+    }
+}
+
 }  // namespace
 
 TEST(CoupleComparison, MutualBenefit) {
@@ -107,22 +126,11 @@ TEST(CoupleComparison, YinYangBalance) {
 TEST(CoupleComparison, DayMasterPairing) {
     const char* calm = "☆甲乙命日元搭配，趋向于平和，相处和谐。\r\n";
     const char* uneasy = "☆甲乙命日元搭配不和谐，相处不容易。\r\n";
-    struct Case {
-        int a, b;
-        const char* text;
-        float points;
-    } cases[] = {
+    const FieldCase cases[] = {
         {6, 6, uneasy, 6}, {1, 5, calm, 0}, {4, 5, uneasy, 3}, {0, 4, calm, 2},
         {2, 6, calm, 2},   {0, 0, uneasy, 6}, {0, 3, uneasy, 3},
     };
-    for (const Case& c : cases) {
-        ChartData a{}, b{};
-        a.strengthClass = static_cast<uint8_t>(c.a);
-        b.strengthClass = static_cast<uint8_t>(c.b);
-        Finding f = couple::DayMasterPairing(a, b);
-        EXPECT_EQ(f.text, c.text) << c.a << "+" << c.b;
-        EXPECT_FLOAT_EQ(f.points, c.points) << c.a << "+" << c.b;
-    }
+    ExpectFindings(&ChartData::strengthClass, couple::DayMasterPairing, cases);
 }
 
 TEST(CoupleComparison, YearPillarRelationCodesInTheirOrder) {
@@ -227,11 +235,7 @@ TEST(CoupleComparison, NineStarsLine) {
 }
 
 TEST(CoupleComparison, ZodiacSigns) {
-    struct Case {
-        int a, b;
-        const char* text;
-        float points;
-    } cases[] = {
+    const FieldCase cases[] = {
         {0, 6, "☆甲命白羊座，乙命天秤座，容易有矛盾的一对。\r\n", 0},  // 180°
         {0, 1, "☆甲命白羊座，乙命金牛座，较为和谐的一对。\r\n", 2},    // B one after A: 330°
         {5, 0, "☆甲命处女座，乙命白羊座，可以相处的一对。\r\n", 1},    // 150°
@@ -240,14 +244,7 @@ TEST(CoupleComparison, ZodiacSigns) {
         {4, 0, "☆甲命狮子座，乙命白羊座，较为和谐的一对。\r\n", 2},    // 120°
         {11, 11, "☆甲命双鱼座，乙命双鱼座，较为和谐的一对。\r\n", 2},
     };
-    for (const Case& c : cases) {
-        ChartData a{}, b{};
-        a.zodiacSign = static_cast<uint8_t>(c.a);
-        b.zodiacSign = static_cast<uint8_t>(c.b);
-        Finding f = couple::ZodiacSigns(a, b);
-        EXPECT_EQ(f.text, c.text) << c.a << " " << c.b;
-        EXPECT_EQ(f.points, c.points) << c.a << " " << c.b;
-    }
+    ExpectFindings(&ChartData::zodiacSign, couple::ZodiacSigns, cases);
 }
 
 TEST(CoupleComparison, BirthdayCodes) {
