@@ -290,6 +290,7 @@ private:
                                                                       : CodePageOf(FontOfText());
         std::string utf8 = DecodeCodePage(codePage, pending_);
         pending_.clear();
+        highSurrogate_ = 0;  // a surrogate half followed by text stands alone
         Emit(utf8);
     }
 

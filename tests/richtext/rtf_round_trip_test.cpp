@@ -1,0 +1,84 @@
+// A styled report written as RTF and read back keeps its text and styling,
+// and the written file is what Windows' rich-text control writes for Chinese.
+#include <gtest/gtest.h>
+
+#include "richtext/rtf_reader.h"
+#include "richtext/rtf_writer.h"
+
+namespace richtext {
+namespace {
+
+CharFormat Styled(Colour colour, int halfPoints, bool bold) {
+    CharFormat f;
+    f.colour = colour;
+    f.halfPoints = halfPoints;
+    f.bold = bold;
+    return f;
+}
+
+// The shape of a computed report: coloured chart blocks, smaller readings,
+// a large red index line, bold headings and a first-line indent.
+RichDocument StyledReport() {
+    const ParagraphFormat indented{Alignment::Left, 0, 300};
+    RichDocument doc;
+    auto add = [&](std::vector<TextRun> runs, ParagraphFormat format = {}) {
+        doc.paragraphs.push_back({std::move(runs), format});
+    };
+    add({{"甲命八字：", Styled(kBlue, 24, true)}, {"张三 (男)", Styled(kBlack, 24, false)}}, indented);
+    add({{"乾造  庚午  辛巳  壬子  丁未", Styled(kRed, 24, false)}}, indented);
+    add({{"☆胎元：壬申\t命宫：甲戌", Styled(kBlack, 22, false)}}, indented);
+    add({}, indented);
+    add({{"乙命八字：", Styled(kBlue, 24, true)}, {"李四", Styled(kGreen, 24, false)}}, indented);
+    add({{"婚配指数87分", Styled(kRed, 32, true)}}, {Alignment::Centre, 0, 0});
+    CharFormat other = Styled(kBlack, 20, false);
+    other.fontFamily = "Times New Roman";
+    other.italic = true;
+    CharFormat underlined = other;
+    underlined.italic = false;
+    underlined.underline = true;
+    add({{"Braces {} and \\ backslash; ", other}, {"underlined", underlined}}, {Alignment::Right, 720, -360});
+    // Characters GBK lacks: Korean, a rare ideograph beyond the BMP, an emoji.
+    add({{"한글 𠀀 😀 €", Styled(kGreen, 22, false)}, {"乙命性格(仅供参考)", Styled(kGreen, 22, true)}},
+        {Alignment::Justify, 0, 300});
+    return doc;
+}
+
+TEST(RtfRoundTrip, StyledReportComesBackTheSame) {
+    const RichDocument report = StyledReport();
+    RichDocument back;
+    ASSERT_TRUE(ReadRtf(WriteRtf(report), back));
+    ASSERT_EQ(back.paragraphs.size(), report.paragraphs.size());
+    for (std::size_t i = 0; i < report.paragraphs.size(); ++i)
+        EXPECT_EQ(back.paragraphs[i], report.paragraphs[i]) << "paragraph " << i;
+}
+
+TEST(RtfRoundTrip, EmptyDocumentAndEmptyLastParagraph) {
+    RichDocument empty;
+    RichDocument back;
+    ASSERT_TRUE(ReadRtf(WriteRtf(empty), back));
+    EXPECT_EQ(back, empty);
+
+    RichDocument trailing = DocumentFromText("a\n\n");
+    ASSERT_EQ(trailing.paragraphs.size(), 2u);
+    ASSERT_TRUE(ReadRtf(WriteRtf(trailing), back));
+    EXPECT_EQ(back, trailing);
+}
+
+TEST(RtfWriter, WritesLikeTheWindowsRichTextControl) {
+    const std::string rtf = WriteRtf(StyledReport());
+    const char* expected[] = {
+        "{\\rtf1\\ansi\\ansicpg936\\deff0",
+        "{\\fonttbl{\\f0\\fnil\\fcharset134\\'cb\\'ce\\'cc\\'e5;}{\\f1\\fnil\\fcharset134 Times New Roman;}}",
+        "{\\colortbl ;\\red0\\green0\\blue255;\\red0\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}",
+        "\\pard\\fi300\\f0\\fs24\\cf1\\b\\'bc\\'d7\\'c3\\'fc",  // 甲命 in GBK, blue and bold
+        "\\cf2\\b0\\'d5\\'c5",
+        "\\fs32\\cf3\\b",
+        "\\pard\\qr\\li720\\fi-360\\f1\\fs20\\cf2\\b0\\i Braces \\{\\} and \\\\ backslash; \\i0\\ul underlined",
+        "\\u-10179?\\u-8704?",  // 😀 as a surrogate pair
+        "\\par\r\n}",
+    };
+    for (const char* piece : expected) EXPECT_NE(rtf.find(piece), std::string::npos) << piece << "\n" << rtf;
+}
+
+}  // namespace
+}  // namespace richtext
