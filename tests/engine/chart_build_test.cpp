@@ -168,8 +168,8 @@ TEST_F(ChartBuildTest, ImpossibleBirthsFailWithTheirMessage) {
         {Birth(0, true, 2001, 2, 29, 0, 0), "", "不存在这个日期"},
         {Birth(0, true, 2001, 2, 28, 24, 0), "", "不存在这个日期"},
         {Birth(0, true, 1582, 10, 10, 0, 0), "", "不存在1582-10-5到1582-10-14这10天时间。"},
-        {LunarBirth(0, true, 2001, 5, 1, 0, true), "", "此年没有闰5月,请重新确定月份！"},
-        {LunarBirth(0, true, 2100, 12, 15, 0, false), "", "时间越界，年份在-850到2100之间"},
+        {LunarBirth(0, true, 2001, 5, 1, 0, 0, true), "", "此年没有闰5月,请重新确定月份！"},
+        {LunarBirth(0, true, 2100, 12, 15, 0, 0, false), "", "时间越界，年份在-850到2100之间"},
         {Birth(0, true, 2100, 12, 31, 23, 30), "zishi=0", "公、农历正常转换年份在-850到2100之间"},
     };
     for (const Case& c : cases) {
@@ -178,7 +178,7 @@ TEST_F(ChartBuildTest, ImpossibleBirthsFailWithTheirMessage) {
         EXPECT_EQ(engine_->errorText, c.message);
     }
     // Only a solar date is checked against the ten dropped days of 1582.
-    EXPECT_TRUE(Compute(LunarBirth(0, true, 1582, 10, 10, 0, false))) << engine_->errorText;
+    EXPECT_TRUE(Compute(LunarBirth(0, true, 1582, 10, 10, 0, 0, false))) << engine_->errorText;
     // The late 子 hour that stays on 31 December 2100 is still inside the calendar.
     Settings("zishi=1");
     EXPECT_TRUE(Compute(Birth(0, true, 2100, 12, 31, 23, 30))) << engine_->errorText;

@@ -55,8 +55,8 @@ inline BirthData Birth(int person, bool male, int year, int month, int day, int 
     return b;
 }
 
-inline BirthData LunarBirth(int person, bool male, int year, int month, int day, int hour, bool leap) {
-    BirthData b = Birth(person, male, year, month, day, hour, 0);
+inline BirthData LunarBirth(int person, bool male, int year, int month, int day, int hour, int minute, bool leap) {
+    BirthData b = Birth(person, male, year, month, day, hour, minute);
     b.lunar = 1;
     b.leap = leap ? 1 : 0;
     return b;
