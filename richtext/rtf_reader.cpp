@@ -48,6 +48,10 @@ struct FontEntry {
 
 int Clamp(int value, int lo, int hi) { return std::max(lo, std::min(value, hi)); }
 
+// Control characters are no text in RTF; the tab is written as \tab but
+// taken as it is too.
+bool IsControlCharacter(char32_t c) { return (c < 0x20 && c != '\t') || c == 0x7F; }
+
 class RtfReader {
 public:
     explicit RtfReader(std::string_view bytes) : scanner_(bytes) { stack_.emplace_back(); }
@@ -85,6 +89,7 @@ private:
         fallbackLeft_ = 0;
         if (stack_.size() == 1) return;  // a closing brace too many
         if (State().destination == Destination::FontTable) FinishFontName();
+        if (stack_.size() == 2) EndParagraph(false);  // in the formats of the document's end
         stack_.pop_back();
         if (stack_.size() == 1) finished_ = true;  // the document's own group is closed
     }
@@ -124,7 +129,9 @@ private:
         }
         switch (State().destination) {
         case Destination::Text:
-            if (!State().chars.hidden) pending_ += bytes;
+            if (State().chars.hidden) break;
+            for (char c : bytes)
+                if (!IsControlCharacter(static_cast<unsigned char>(c))) pending_ += c;
             break;
         case Destination::FontTable:
             for (char c : bytes) {
@@ -269,6 +276,7 @@ private:
     // One character given by number; \uN pairs of UTF-16 surrogates join.
     void CodePoint(char32_t cp) {
         Flush();
+        if (IsControlCharacter(cp)) return;
         if (cp >= 0xD800 && cp <= 0xDBFF) {
             highSurrogate_ = cp;
             return;

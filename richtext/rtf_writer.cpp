@@ -81,7 +81,7 @@ private:
             Word("tab");
         } else if (c == '\n') {
             Word("line");
-        } else if (static_cast<unsigned char>(c) >= 0x20) {
+        } else if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) {
             Literal(std::string_view(&c, 1));
         }
     }
