@@ -1,0 +1,74 @@
+#include "app/TFrmEndfo.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/memo_text.h"
+#include "app/message_box.h"
+#include "app/write_failure.h"
+#include "engine/file_util.h"
+#include "engine/gbk_codec.h"
+#include "engine/ini_file.h"
+
+TFrmEndfo::TFrmEndfo(const std::string& programFolder, IniFile& settings, QWidget* parent)
+    : QDialog(parent), textFile_(fileutil::Join(programFolder, "dat/EndInfo.txt")), settings_(settings) {
+    setObjectName(QStringLiteral("FrmEndfo"));
+    setWindowTitle(QStringLiteral("编辑尾部信息"));
+    BuildControls();
+    FormShow();
+}
+
+void TFrmEndfo::BuildControls() {
+    auto* heading = new QLabel(QStringLiteral("命稿尾部信息"), this);
+    heading->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setMinimumSize(420, 220);
+    ChkAuto = new QCheckBox(QStringLiteral("加入到命稿尾部"), this);
+    ChkAuto->setObjectName(QStringLiteral("ChkAuto"));
+
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("Btnok"));
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("Btncancel"));
+    // Enter in the memo starts a new line; only a click confirms.
+    for (QPushButton* b : {ok, cancel}) b->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &TFrmEndfo::BtnokClick);
+    connect(cancel, &QPushButton::clicked, this, &TFrmEndfo::BtncancelClick);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(ChkAuto);
+    bottom->addStretch();
+    bottom->addWidget(ok);
+    bottom->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addWidget(Memo1);
+    layout->addLayout(bottom);
+}
+
+void TFrmEndfo::FormShow() {
+    std::string bytes;
+    if (fileutil::ReadAll(textFile_, bytes)) Memo1->setPlainText(FromCrLf(gbk::ToUtf8(bytes)));
+    ChkAuto->setChecked(settings_.ReadBool("set", "endinfo", false));
+}
+
+void TFrmEndfo::BtnokClick() {
+    if (Memo1->toPlainText().isEmpty()) {
+        Messages().Notice(this, QStringLiteral("输入不能为空"), QStringLiteral("信息"), MessageIcon::Information);
+        Memo1->setFocus();
+        return;
+    }
+    if (!Written(this, fileutil::WriteAtomically(textFile_, GbkLinesFile(MemoLines(Memo1->toPlainText()))),
+                 QStringLiteral("dat/EndInfo.txt")))
+        return;
+    if (Written(this, settings_.WriteBool("set", "endinfo", ChkAuto->isChecked()), kSettingsFileName)) accept();
+}
+
+void TFrmEndfo::BtncancelClick() { reject(); }

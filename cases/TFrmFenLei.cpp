@@ -1,0 +1,78 @@
+#include "cases/TFrmFenLei.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/gbk_input_limit.h"
+#include "app/memo_text.h"
+#include "app/message_box.h"
+#include "cases/category_list.h"
+
+namespace {
+
+constexpr std::size_t kCategoryBytes = 13;
+constexpr std::size_t kNoteBytes = 801;
+
+}  // namespace
+
+TFrmFenLei::TFrmFenLei(const IniFile& settings, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmFenLei"));
+    setWindowTitle(QStringLiteral("分类保存"));
+
+    CboFenLei = new QComboBox(this);
+    CboFenLei->setObjectName(QStringLiteral("CboFenLei"));
+    CboFenLei->setEditable(true);
+    CboFenLei->setInsertPolicy(QComboBox::NoInsert);
+    LimitToGbkBytes(*CboFenLei->lineEdit(), kCategoryBytes);
+    for (const std::string& name : ReadCategoryList(settings, kMissingCategoryText))
+        CboFenLei->addItem(QString::fromStdString(name));
+    CboFenLei->setCurrentIndex(CboFenLei->count() > 0 ? 0 : -1);
+
+    Memo1 = new QPlainTextEdit(QStringLiteral("备注:"), this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    LimitMemoToGbkBytes(*Memo1, kNoteBytes);
+
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("BtnOk"));
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("BtnCancel"));
+    for (QPushButton* b : {ok, cancel}) b->setAutoDefault(false);
+    connect(ok, &QPushButton::clicked, this, &TFrmFenLei::BtnOkClick);
+    connect(cancel, &QPushButton::clicked, this, &TFrmFenLei::BtnCancelClick);
+
+    auto* categoryRow = new QHBoxLayout;
+    categoryRow->addWidget(new QLabel(QStringLiteral("保存类别"), this));
+    categoryRow->addWidget(CboFenLei, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(categoryRow);
+    layout->addWidget(new QLabel(QStringLiteral("附加信息"), this));
+    layout->addWidget(Memo1);
+    layout->addLayout(buttons);
+}
+
+void TFrmFenLei::Refuse(const QString& text, QWidget* focus) {
+    Messages().Notice(this, text, QStringLiteral("错误"), MessageIcon::Error);
+    focus->setFocus();
+}
+
+void TFrmFenLei::BtnOkClick() {
+    category_ = CboFenLei->currentText().trimmed().toStdString();
+    note_ = WithCrLf(Memo1->toPlainText().trimmed());
+    if (category_.empty())
+        Refuse(QStringLiteral("类别名不能为空"), CboFenLei);
+    else if (note_.empty())
+        Refuse(QStringLiteral("附加信息不能为空"), Memo1);
+    else
+        accept();
+}
+
+void TFrmFenLei::BtnCancelClick() { reject(); }
