@@ -129,9 +129,7 @@ private:
         }
         switch (State().destination) {
         case Destination::Text:
-            if (State().chars.hidden) break;
-            for (char c : bytes)
-                if (!IsControlCharacter(static_cast<unsigned char>(c))) pending_ += c;
+            if (!State().chars.hidden) pending_ += bytes;
             break;
         case Destination::FontTable:
             for (char c : bytes) {
@@ -298,6 +296,8 @@ private:
                                                                       : CodePageOf(FontOfText());
         std::string utf8 = DecodeCodePage(codePage, pending_);
         pending_.clear();
+        // Bytes 0x00-0x1F of UTF-8 are always whole characters.
+        std::erase_if(utf8, [](char c) { return IsControlCharacter(static_cast<unsigned char>(c)); });
         highSurrogate_ = 0;  // a surrogate half followed by text stands alone
         Emit(utf8);
     }

@@ -1,0 +1,65 @@
+// marivo-cli rtf-text and rtf-from-text, run as the separate program.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "engine/file_util.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class RtfCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("marivo_cli_rtf_" + std::to_string(getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+    // Runs marivo-cli with the arguments (already quoted); its standard
+    // output is left in out.txt. Returns the exit status.
+    int Run(const std::string& arguments) {
+        std::string command = std::string(MARIVO_CLI) + " " + arguments + " >" + Path("out.txt") + " 2>/dev/null";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Output() {
+        std::string out;
+        fileutil::ReadAll(Path("out.txt"), out);
+        return out;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(RtfCliTest, TextFileToRtfAndBack) {
+    ASSERT_TRUE(fileutil::WriteAtomically(Path("report.txt"), "\xBC\xD7\xC3\xFC\xB0\xCB\xD7\xD6\r\nline 2\r\n"));
+    ASSERT_EQ(Run("rtf-from-text " + Path("report.txt") + " " + Path("report.rtf")), 0);
+    std::string rtf;
+    ASSERT_TRUE(fileutil::ReadAll(Path("report.rtf"), rtf));
+    EXPECT_NE(rtf.find("\\'bc\\'d7\\'c3\\'fc"), std::string::npos);
+
+    ASSERT_EQ(Run("rtf-text " + Path("report.rtf")), 0);
+    EXPECT_EQ(Output(), "甲命八字\nline 2\n");
+}
+
+TEST_F(RtfCliTest, BadInputGivesStatusTwo) {
+    ASSERT_TRUE(fileutil::WriteAtomically(Path("plain.txt"), "no rtf"));
+    const std::string cases[] = {
+        "rtf-text " + Path("plain.txt"),
+        "rtf-text " + Path("missing.rtf"),
+        "rtf-text",
+        "rtf-from-text " + Path("missing.txt") + " " + Path("x.rtf"),
+        "rtf-from-text " + Path("plain.txt") + " " + Path("no/folder/x.rtf"),
+    };
+    for (const std::string& args : cases) EXPECT_EQ(Run(args), 2) << args;
+}
+
+}  // namespace
