@@ -73,11 +73,3 @@ std::string ChineseDate(const CalDate& d) {
     std::snprintf(s, sizeof s, "%d年%d月%d日", DisplayYear(d.year), d.month, d.day);
     return s;
 }
-
-std::string LunarMonthDayText(CYiDate& cal, const CalDate& lunar, bool leap) {
-    std::string text = leap ? "闰" : "";
-    text += lunar.month == 1 ? std::string("正") : cal.ChineseNumber(lunar.month);
-    text += "月";
-    if (lunar.day <= 10) text += "初";
-    return text + cal.ChineseNumber(lunar.day);
-}

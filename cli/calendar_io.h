@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/CYiDate.h"
+#include "engine/lunar_text.h"  // LunarMonthDayText
 
 // "YYYY-MM-DD" (a leading '-' for years BC) into an astronomical date; false
 // with the calendar's message when it is no valid date of −850..2100.
@@ -22,5 +23,3 @@ std::string IsoDate(const CalDate& d);
 std::string IsoMoment(const CalDate& d);
 // "2000年2月4日" with the year as users write it.
 std::string ChineseDate(const CalDate& d);
-// "正月初四", "闰四月十五", "十一月廿三".
-std::string LunarMonthDayText(CYiDate& cal, const CalDate& lunar, bool leap);

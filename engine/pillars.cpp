@@ -35,7 +35,13 @@ int YearPillarOf(const CYiDate& cal, const CalDate& clock) {
     CalDate spring;  // 立春, term 3
     cal.TermMoment(clock.year, 3, spring);
     int afterSpring = cal.DateToJulianDay(clock) >= cal.DateToJulianDay(spring) ? 1 : 0;
-    return Mod(clock.year + 896 + afterSpring, 60);
+    return YearPillarOfYear(clock.year - 1 + afterSpring);
+}
+
+int YearPillarOfYear(int year) { return Mod(year + 897, 60); }
+
+int MonthPillarInYear(int solarMonth, int yearPillar) {
+    return sym::CycleIndex(Mod(solarMonth + 2 * Mod(yearPillar, 10) - 1, 10), Mod(solarMonth + 1, 12));
 }
 
 MonthPillar MonthPillarOf(const CYiDate& cal, const CalDate& clock, int yearPillar) {
@@ -57,7 +63,7 @@ MonthPillar MonthPillarOf(const CYiDate& cal, const CalDate& clock, int yearPill
     // open the 丑 and 子 months, counted as 13 and 12.
     m.solarMonth = Mod(prev.index, 12) + 1;
     int t = m.solarMonth <= 1 ? m.solarMonth + 12 : m.solarMonth;
-    m.pillar = sym::CycleIndex(Mod(t + 2 * Mod(yearPillar, 10) - 1, 10), Mod(t + 1, 12));
+    m.pillar = MonthPillarInYear(t, yearPillar);
     m.prevJie = prev.when;
     m.nextJie = next.when;
     m.prevJieJd = prev.jd;

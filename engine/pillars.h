@@ -23,6 +23,11 @@ struct FourPillars {
 };
 
 int YearPillarOf(const CYiDate& cal, const CalDate& clock);
+// The pillar of the year that the 立春 of `year` opens (1984 is 甲子).
+int YearPillarOfYear(int year);
+// The pillar of solar month t (2 the 寅 month that 立春 opens … 12 the 子
+// month, 13 the 丑 month) in a year of that pillar: a 甲 year starts with 丙寅.
+int MonthPillarInYear(int solarMonth, int yearPillar);
 MonthPillar MonthPillarOf(const CYiDate& cal, const CalDate& clock, int yearPillar);
 int DayPillarOf(const CYiDate& cal, const CalDate& solarTime, bool lateZi);
 int HourPillarOf(int hour, int dayPillar, bool lateZi);

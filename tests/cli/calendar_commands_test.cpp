@@ -80,3 +80,30 @@ TEST(CalendarCommands, InvalidInputGivesTheCalendarsMessage) {
         EXPECT_EQ(r.out, c.message) << c.args;
     }
 }
+
+TEST(CalendarCommands, ReverseFindsTheFirstMomentOfFourPillars) {
+    struct Case { const char* args; int status; const char* out; };
+    const Case cases[] = {
+        {"reverse 甲子 丙寅 戊午 壬子 --from 1900", 0, "1924-02-09 00:05\n"},
+        {"reverse 甲子 丙寅 戊午 壬子 --from -120", 0, "-0117-02-26 00:05\n"},
+        // the default start year is 1950; the only matches lie before it
+        {"reverse 甲子 丙寅 戊午 壬子", 1, "没有符合的八字，改变起始年反推，或许可以找到。\n"},
+        {"reverse 甲丑 戊寅 戊午 壬子", 2, "不存在这个年柱！\n"},
+        {"reverse 甲子 戊寅 戊丑 壬子", 2, "不存在这个月柱！\n"},
+        {"reverse 甲子 丙寅 戊午 甲子", 2, "不存在这个时柱！\n"},
+        {"reverse 甲子 丙寅 戊午 壬子 --from 0", 2,
+         "起始年必须在-850到2100年之间，并且没有公元0年\n注意：公元前用负数，比如公元前120年，就输入-120\n"},
+        // −900 passes the first check, so the pillars are looked at first
+        {"reverse 甲子 丙寅 戊丑 壬子 --from -900", 2, "不存在这个日柱！\n"},
+        {"reverse 甲子 丙寅 戊午", 2, "usage: marivo-cli reverse 年柱 月柱 日柱 时柱 [--from YEAR] [--all]\n"},
+    };
+    for (const Case& c : cases) {
+        CliResult r = Cli(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+    }
+    CliResult all = Cli("reverse 甲子 丙寅 戊午 壬子 --all");
+    EXPECT_EQ(all.status, 0);
+    EXPECT_EQ(all.out.substr(0, 17), "-0837-02-26 00:05");
+    EXPECT_EQ(all.out.substr(all.out.size() - 17), "1924-02-09 00:05\n");
+}

@@ -1,0 +1,64 @@
+// marivo-cli reverse: the birth moments of four pillars, as the reverse
+// search window finds them: the first at or after a start year, or every
+// one from 850 BC to AD 2100.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "tools/reverse_search.h"
+
+namespace {
+
+constexpr const char* kUsage = "reverse 年柱 月柱 日柱 时柱 [--from YEAR] [--all]";
+
+// The window's texts end lines with "\r\n"; a terminal wants "\n".
+int Fail(int status, std::string text) {
+    for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return status;
+}
+
+// "1984-02-04 00:05", the year as users write it (a leading '-' BC).
+void PrintMoment(const CalDate& m) {
+    int year = DisplayYear(m.year);
+    std::printf("%s%04d-%02d-%02d %02d:%02d\n", year < 0 ? "-" : "", year < 0 ? -year : year, m.month, m.day, m.hour,
+                m.minute);
+}
+
+int RunReverse(const Args& args) {
+    std::vector<std::string> names;
+    std::string from = "1950";
+    bool all = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--all") all = true;
+        else if (args[i] == "--from" && i + 1 < args.size()) from = args[++i];
+        else if (args[i].rfind("--", 0) != 0) names.push_back(args[i]);
+        else return Fail(2, std::string("usage: marivo-cli ") + kUsage);
+    }
+    if (names.size() != 4) return Fail(2, std::string("usage: marivo-cli ") + kUsage);
+
+    // The checks of the window, in its order.
+    int typed = reverse::TypedYear(from);
+    if (!reverse::StartYearAccepted(typed)) return Fail(2, reverse::kStartYearMessage);
+    reverse::StemBranch picked[4];
+    for (int i = 0; i < 4; ++i) picked[i] = reverse::PickedByName(names[i]);
+    reverse::PillarCheck check = reverse::CheckPillars(picked);
+    if (check.failed >= 0) return Fail(2, reverse::InvalidPillarMessage(check.failed));
+    if (!reverse::StartYearSearchable(typed)) return Fail(2, reverse::kStartYearMessage);
+
+    CYiDate cal;
+    std::vector<CalDate> found;
+    if (all) {
+        found = reverse::AllMatches(cal, check.pillars);
+    } else if (auto first = reverse::FirstMatch(cal, check.pillars, reverse::AstronomicalYear(typed))) {
+        found.push_back(*first);
+    }
+    if (found.empty()) return Fail(1, reverse::kNoMatchText);
+    for (const CalDate& m : found) PrintMoment(m);
+    return 0;
+}
+
+const CliRegistration reg{"reverse", kUsage, RunReverse};
+
+}  // namespace
