@@ -9,26 +9,9 @@
 
 #include "engine/CBaZiEx.h"
 #include "engine/file_util.h"
-#include "engine/gbk_codec.h"
+#include "tests/engine/birth_records.h"
 
 namespace {
-
-BirthData Person(int person, bool male, int year, int month, int day, int hour, int minute) {
-    BirthData b{};
-    b.person = static_cast<uint8_t>(person);
-    gbk::WriteField(b.name, person == 0 ? "张三" : "李四");
-    b.year = static_cast<int16_t>(year);
-    b.month = static_cast<int16_t>(month);
-    b.day = static_cast<int16_t>(day);
-    b.hour = static_cast<int16_t>(hour);
-    b.minute = static_cast<int16_t>(minute);
-    b.male = male ? 1 : 0;
-    b.province = 1;
-    b.longitude = 116.4667f;
-    b.latitude = 39.9f;
-    gbk::WriteField(b.place, "北京市-北京");
-    return b;
-}
 
 class ProgramFolder {
 public:
@@ -46,8 +29,8 @@ private:
 void BM_ComputeCouple(benchmark::State& state) {
     ProgramFolder folder;
     CBaZiEx engine(folder.Path());
-    BirthData a = Person(0, true, 1985, 7, 16, 10, 30);
-    BirthData b = Person(1, false, 1987, 2, 4, 23, 30);
+    BirthData a = WithPlace(Birth(0, true, 1985, 7, 16, 10, 30), "张三", "北京市-北京", 116.4667f, 39.9f);
+    BirthData b = WithPlace(Birth(1, false, 1987, 2, 4, 23, 30), "李四", "北京市-北京", 116.4667f, 39.9f);
     for (auto _ : state) {
         engine.showReport = 1;
         bool ok = engine.ComputeCouple(a, b);

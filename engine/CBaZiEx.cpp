@@ -48,11 +48,7 @@ UsefulGodSettings Sanitised(UsefulGodSettings s) {
 
 CBaZiEx::CBaZiEx(std::string programFolder) : programFolder_(std::move(programFolder)) {}
 
-CBaZiEx::~CBaZiEx() {
-    sectionText.clear();
-    viewText.clear();
-    viewSpans.clear();
-}
+CBaZiEx::~CBaZiEx() = default;
 
 void CBaZiEx::ReadEngineSettings() {
     IniDocument ini = IniDocument::Load(fileutil::Join(programFolder_, "dat/bzinit.ini"));

@@ -26,20 +26,6 @@ struct CoupleCase {
     BirthData a, b;
 };
 
-BirthData WithPlace(BirthData b, const char* name, const char* place, float longitude, float latitude) {
-    gbk::WriteField(b.name, name);
-    gbk::WriteField(b.place, place);
-    b.province = 0;
-    b.longitude = longitude;
-    b.latitude = latitude;
-    return b;
-}
-
-BirthData Named(BirthData b, const char* name) {
-    gbk::WriteField(b.name, name);
-    return b;
-}
-
 std::vector<CoupleCase> Cases() {
     return {
         // Default settings; 乙命 born at 23:30 counts as the next day.

@@ -12,6 +12,7 @@
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
 #include "engine/symbols.h"
+#include "tests/engine/birth_records.h"
 
 // A program folder of its own for each test, with dat/bzinit.ini holding
 // the given lines of section "set" (GBK on disk, as the program writes it).
@@ -36,31 +37,6 @@ protected:
 private:
     std::filesystem::path folder_;
 };
-
-// A solar birth at a clock time of 120° E, no place given.
-inline BirthData Birth(int person, bool male, int year, int month, int day, int hour, int minute) {
-    BirthData b{};
-    b.person = static_cast<uint8_t>(person);
-    gbk::WriteField(b.name, person == 0 ? "甲某" : "乙某");
-    b.year = static_cast<int16_t>(year);
-    b.month = static_cast<int16_t>(month);
-    b.day = static_cast<int16_t>(day);
-    b.hour = static_cast<int16_t>(hour);
-    b.minute = static_cast<int16_t>(minute);
-    b.male = male ? 1 : 0;
-    b.province = 34;
-    b.longitude = 120.0f;
-    b.latitude = 30.0f;
-    gbk::WriteField(b.place, "未知");
-    return b;
-}
-
-inline BirthData LunarBirth(int person, bool male, int year, int month, int day, int hour, int minute, bool leap) {
-    BirthData b = Birth(person, male, year, month, day, hour, minute);
-    b.lunar = 1;
-    b.leap = leap ? 1 : 0;
-    return b;
-}
 
 inline std::string Pillars(const ChartData& c) {
     return sym::PillarName(c.yearPillar) + sym::PillarName(c.monthPillar) + sym::PillarName(c.dayPillar) +

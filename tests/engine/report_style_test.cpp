@@ -73,7 +73,9 @@ TEST(ReportStyleTest, EveryStepOnAFullReport) {
         const Expected& e = expected[i];
         EXPECT_TRUE(Covered(report, spans[i]) == U32(e.text)) << "span " << i;
         EXPECT_EQ(spans[i].hasSize, e.hasSize) << "span " << i;
-        if (e.hasSize) EXPECT_EQ(spans[i].sizeDelta, e.sizeDelta) << "span " << i;
+        if (e.hasSize) {
+            EXPECT_EQ(spans[i].sizeDelta, e.sizeDelta) << "span " << i;
+        }
         EXPECT_EQ(spans[i].colour, e.colour) << "span " << i;
         EXPECT_EQ(spans[i].hasBold, e.hasBold) << "span " << i;
         EXPECT_EQ(spans[i].bold, e.hasBold) << "span " << i;
