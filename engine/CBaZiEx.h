@@ -40,7 +40,9 @@ public:
 
     // What the window shows after a computation: `report` (emptied again by
     // FormatReportView, which moves it into `viewText`), the styling of
-    // `viewText` and the content of the chart picture.
+    // `viewText`, the first-line indent (setting `leftpos`) and the content
+    // of the chart picture. With `showReport` 0 the view fields are left as
+    // they are and `report` keeps the text; the picture is filled always.
     std::string errorText;
     std::string report;
     uint8_t showReport = 1;
