@@ -1,5 +1,7 @@
 // One person's chart: the birth moment, the four pillars, the luck pillars,
 // 胎元 and 命宫, the chart header text and the pillar records.
+#include <cmath>
+
 #include "engine/CBaZiEx.h"
 #include "engine/chart_header_text.h"
 #include "engine/chart_rules.h"
@@ -92,6 +94,10 @@ bool CBaZiEx::ConvertBirthDate() {
         }
         solarTime = entered;
     }
+    // A damaged record may hold coordinates that are no place on earth: they
+    // count as no place given.
+    if (!(std::fabs(current.longitude) <= 180)) current.longitude = 120.0f;
+    if (!(std::fabs(current.latitude) <= 90)) current.latitude = 30.0f;
     clockTime = solarTime;
     birthJd = calendar.DateToJulianDay(clockTime);
     if (idate != 0) calendar.ToSolarTime(current.longitude, solarTime, idate);

@@ -3,6 +3,8 @@
 // failures of the date conversion.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine/CBaZiEx.h"
 #include "engine/luck_pillars.h"
 #include "engine/pillars.h"
@@ -93,6 +95,15 @@ TEST_F(ChartBuildTest, BirthLinesByTimeBasis) {
         ASSERT_TRUE(Compute(b));
         EXPECT_EQ(Report().substr(0, Report().find("出生农历")), std::string("甲命八字：\r\n") + c.lines) << c.idate;
     }
+}
+
+TEST_F(ChartBuildTest, DamagedCoordinatesCountAsNoPlace) {
+    Settings("idate=1");
+    BirthData b = Birth(0, true, 2000, 1, 1, 12, 0);
+    b.longitude = std::numeric_limits<float>::quiet_NaN();
+    b.latitude = 1e9f;
+    ASSERT_TRUE(Compute(b));
+    EXPECT_NE(Report().find("出生地:未知,经度:120度0分,纬度:30度0分。\r\n"), std::string::npos);
 }
 
 TEST_F(ChartBuildTest, PillarBlockInBothLayouts) {
