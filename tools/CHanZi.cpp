@@ -1,5 +1,6 @@
 #include "tools/CHanZi.h"
 
+#include "engine/file_util.h"
 #include "engine/gbk_codec.h"
 #include "tools/stroke_file.h"
 
@@ -9,10 +10,9 @@ const char* const kInvalidName = "单姓：名1-2位，复姓：名1-2位,无效
 const char* const kNotChinese = "必须输入汉字";
 const char* const kNameStrokeMissing = "找不到其中一个汉字的笔划";
 const char* const kOneCharacter = "请输入一个汉字";
-// A single character without a stroke count, and a stroke table that cannot
-// be read.
+// A single character without a stroke count (outside the table, a stored 0,
+// a table too short for it).
 const char* const kCharacterUnknown = "字库中没有这个汉字的笔划";
-const char* const kFileMissing = "姓名文件丢失";
 
 }  // namespace
 
@@ -36,7 +36,8 @@ int CHanZi::StrokesOfCode(unsigned char first, unsigned char second) {
     strokes::StrokeRecord record;
     const int index = strokes::RecordIndex(first, second);
     if (index < 0) return NoStrokes(kCharacterUnknown);
-    if (!strokes::ReadRecord(path_, index, record)) return NoStrokes(kFileMissing);
+    if (!strokes::ReadRecord(path_, index, record))
+        return NoStrokes(fileutil::Exists(path_) ? kCharacterUnknown : strokes::kStrokeFileMissing);
     // The record names its character: a damaged table gives no count rather
     // than another character's.
     if (record.code[0] != first || record.code[1] != second || record.count <= 0) return NoStrokes(kCharacterUnknown);

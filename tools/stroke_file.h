@@ -15,6 +15,9 @@ namespace strokes {
 inline constexpr int kRecordCount = 6768;  // 72 rows of 94 columns
 inline constexpr int kRecordSize = 4;
 
+// What the name tool says when the stroke table is missing.
+inline constexpr std::string_view kStrokeFileMissing = "姓名文件丢失";
+
 struct StrokeRecord {
     unsigned char code[2] = {0, 0};  // GB2312 bytes, first byte first
     std::int16_t count = 0;
