@@ -33,14 +33,6 @@ std::string DecodeUtf16(std::string_view bytes, bool littleEndian) {
     return out;
 }
 
-// Well-formed UTF-8, with every malformed sequence replaced.
-std::string CleanUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::size_t pos = 0; pos < bytes.size();) AppendUtf8(out, NextCodePoint(bytes, pos));
-    return out;
-}
-
 }  // namespace
 
 TextEncoding DetectTextEncoding(std::string_view bytes) {
@@ -54,7 +46,7 @@ std::string DecodeTextFile(std::string_view bytes) {
     switch (DetectTextEncoding(bytes)) {
     case TextEncoding::Utf8:
         if (bytes.starts_with(kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-        return CleanUtf8(bytes);
+        return ToWellFormedUtf8(bytes);
     case TextEncoding::Utf16LE: return DecodeUtf16(bytes.substr(2), true);
     case TextEncoding::Utf16BE: return DecodeUtf16(bytes.substr(2), false);
     case TextEncoding::Gbk: break;

@@ -35,9 +35,8 @@ public:
     }
     void HexByte(unsigned char b) {
         static constexpr char kHex[] = "0123456789abcdef";
-        out_ += "\\'";
-        out_ += kHex[b >> 4];
-        out_ += kHex[b & 15];
+        const char escape[4] = {'\\', '\'', kHex[b >> 4], kHex[b & 15]};
+        out_.append(escape, 4);
         needSpace_ = false;
     }
     // \uN takes a signed 16-bit number; "?" is what older readers show instead.
@@ -49,31 +48,50 @@ public:
     }
 
     // Text of one run: ASCII as it is (with \, { and } escaped), characters
-    // of GBK as their bytes, the rest as Unicode escapes.
+    // of GBK as their bytes, the rest as Unicode escapes. Malformed UTF-8 is
+    // written as U+FFFD.
     void Text(std::string_view utf8) {
-        std::string clean;
-        clean.reserve(utf8.size());
-        for (std::size_t pos = 0; pos < utf8.size();) AppendUtf8(clean, NextCodePoint(utf8, pos));
-        const std::string gbkBytes = gbk::FromUtf8(clean);
-        std::size_t g = 0;
-        for (std::size_t pos = 0; pos < clean.size();) {
-            char32_t cp = NextCodePoint(clean, pos);
-            unsigned char b = static_cast<unsigned char>(gbkBytes[g]);
-            std::size_t width = b >= 0x81 && b <= 0xFE ? 2 : 1;
-            if (cp < 0x80) {
-                Ascii(static_cast<char>(cp));
-            } else if (b == '?') {
-                UnicodeCharacter(cp);
-            } else {
-                for (std::size_t i = 0; i < width; ++i) HexByte(static_cast<unsigned char>(gbkBytes[g + i]));
-            }
-            g += width;
-        }
+        const std::size_t mark = out_.size();
+        const bool needSpace = needSpace_;
+        if (TextOfWellFormed(utf8)) return;
+        out_.resize(mark);
+        needSpace_ = needSpace;
+        TextOfWellFormed(ToWellFormedUtf8(utf8));
     }
 
     std::string Take() { return std::move(out_); }
 
 private:
+    // False, with part of the text written, when the text is malformed.
+    bool TextOfWellFormed(std::string_view utf8) {
+        // Each character is one GBK byte (ASCII), two, or "?" for one GBK lacks.
+        const std::string gbkBytes = gbk::FromUtf8(utf8);
+        std::size_t g = 0;
+        for (std::size_t pos = 0; pos < utf8.size();) {
+            if (g >= gbkBytes.size()) return false;
+            unsigned char lead = static_cast<unsigned char>(utf8[pos]);
+            if (lead < 0x80) {
+                Ascii(static_cast<char>(lead));
+                ++pos;
+                ++g;
+                continue;
+            }
+            std::size_t start = pos;
+            char32_t cp = NextCodePoint(utf8, pos);
+            if (pos - start == 1) return false;  // a non-ASCII character takes two bytes or more
+            unsigned char b = static_cast<unsigned char>(gbkBytes[g]);
+            if (b == '?') {
+                UnicodeCharacter(cp);
+                ++g;
+                continue;
+            }
+            std::size_t width = b >= 0x81 && b <= 0xFE && g + 1 < gbkBytes.size() ? 2 : 1;
+            for (std::size_t i = 0; i < width; ++i) HexByte(static_cast<unsigned char>(gbkBytes[g + i]));
+            g += width;
+        }
+        return true;
+    }
+
     void Ascii(char c) {
         if (c == '\\' || c == '{' || c == '}') {
             Raw(std::string{'\\', c});

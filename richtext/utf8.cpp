@@ -5,8 +5,33 @@ namespace {
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-// Length of a sequence that starts with b, 0 for a byte that cannot start one.
-std::size_t SequenceLength(unsigned char b) {
+// Decodes the complete sequence of length n at pos (its lead byte already
+// checked); false when it is malformed: a missing continuation byte, an
+// overlong form, a surrogate, beyond U+10FFFF.
+bool Decode(std::string_view s, std::size_t pos, std::size_t n, char32_t& cp) {
+    const auto* b = reinterpret_cast<const unsigned char*>(s.data() + pos);
+    switch (n) {
+    case 1:
+        cp = b[0];
+        return true;
+    case 2:
+        cp = ((b[0] & 0x1Fu) << 6) | (b[1] & 0x3Fu);
+        return IsContinuation(b[1]);
+    case 3:
+        cp = ((b[0] & 0x0Fu) << 12) | ((b[1] & 0x3Fu) << 6) | (b[2] & 0x3Fu);
+        return IsContinuation(b[1]) && IsContinuation(b[2]) && cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF);
+    case 4:
+        cp = ((b[0] & 0x07u) << 18) | ((b[1] & 0x3Fu) << 12) | ((b[2] & 0x3Fu) << 6) | (b[3] & 0x3Fu);
+        return IsContinuation(b[1]) && IsContinuation(b[2]) && IsContinuation(b[3]) && cp >= 0x10000 &&
+               cp <= 0x10FFFF;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+std::size_t Utf8SequenceLength(unsigned char b) {
     if (b < 0x80) return 1;
     if (b >= 0xC2 && b <= 0xDF) return 2;
     if (b >= 0xE0 && b <= 0xEF) return 3;
@@ -14,23 +39,8 @@ std::size_t SequenceLength(unsigned char b) {
     return 0;
 }
 
-// Decodes the complete sequence of length n at pos; false when it is
-// malformed (a missing continuation byte, overlong, a surrogate, too large).
-bool Decode(std::string_view s, std::size_t pos, std::size_t n, char32_t& cp) {
-    auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[pos + i]); };
-    cp = n == 1 ? b(0) : b(0) & (0x7F >> n);
-    for (std::size_t i = 1; i < n; ++i) {
-        if (!IsContinuation(b(i))) return false;
-        cp = (cp << 6) | (b(i) & 0x3F);
-    }
-    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    return cp >= kMinimum[n] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-}
-
-}  // namespace
-
 char32_t NextCodePoint(std::string_view utf8, std::size_t& pos) {
-    std::size_t n = SequenceLength(static_cast<unsigned char>(utf8[pos]));
+    std::size_t n = Utf8SequenceLength(static_cast<unsigned char>(utf8[pos]));
     char32_t cp = 0;
     if (n == 0 || pos + n > utf8.size() || !Decode(utf8, pos, n, cp)) {
         ++pos;
@@ -59,6 +69,13 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+std::string ToWellFormedUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t pos = 0; pos < bytes.size();) AppendUtf8(out, NextCodePoint(bytes, pos));
+    return out;
+}
+
 bool IsWellFormedUtf8(std::string_view bytes, bool allowCutEnd) {
     std::size_t pos = 0;
     while (pos < bytes.size()) {
@@ -67,7 +84,7 @@ bool IsWellFormedUtf8(std::string_view bytes, bool allowCutEnd) {
             ++pos;
             continue;
         }
-        std::size_t n = SequenceLength(b);
+        std::size_t n = Utf8SequenceLength(b);
         if (n == 0) return false;
         if (pos + n > bytes.size()) {
             // Cut off: well-formed only if what is there is a valid beginning.
