@@ -5,6 +5,7 @@
 
 #include "engine/CBaZiEx.h"
 #include "engine/chart_rules.h"
+#include "engine/pillars.h"
 #include "engine/stars.h"
 #include "engine/symbols.h"
 #include "engine/text_format.h"
@@ -204,7 +205,7 @@ void CBaZiEx::MarkStars() {
     // The era (三元) of the 立春 year of birth: 180 years, 60 to each; 1984
     // starts a 下元.
     int y = clockTime.year;
-    if (Mod(y + 897, 60) != chart.yearPillar) --y;
+    if (YearPillarOfYear(y) != chart.yearPillar) --y;  // born before that year's 立春
     chart.era = static_cast<uint8_t>((y + 1736) / 60 % 3);
     static const char* const kEraNames[3] = {"(上元)  ", "(中元)  ", "(下元)  "};
     std::string line = Format("☆年命：%s", sym::kNayinNames[sym::NayinPair(chart.yearPillar)]);
