@@ -40,6 +40,17 @@ void BM_ComputeCouple(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeCouple)->Unit(benchmark::kMicrosecond);
 
+// The styling of that couple's report alone.
+void BM_ReportStyleSpans(benchmark::State& state) {
+    ProgramFolder folder;
+    CBaZiEx engine(folder.Path());
+    engine.showReport = 0;
+    BirthData a = Birth(0, true, 1985, 7, 16, 10, 30), b = Birth(1, false, 1987, 2, 4, 23, 30);
+    engine.ComputeCouple(a, b);
+    for (auto _ : state) benchmark::DoNotOptimize(ReportStyleSpans(engine.report));
+}
+BENCHMARK(BM_ReportStyleSpans)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

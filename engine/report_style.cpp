@@ -10,16 +10,24 @@
 namespace {
 
 // Positions of a report three ways: byte offset in the UTF-8 text, GBK
-// position and character index. A mark every 256 bytes keeps each
+// position and character index. A mark every 64 bytes keeps each
 // conversion to a short scan.
 class ReportPositions {
 public:
     explicit ReportPositions(const std::string& text) : text_(text) {
+        // One pass over the bytes: a UTF-8 continuation byte adds nothing,
+        // every other byte starts a character.
         Point p{0, 0, 0};
-        for (std::size_t next = 0; p.utf8 < static_cast<int>(text.size()); Step(p)) {
-            if (static_cast<std::size_t>(p.utf8) < next) continue;
-            marks_.push_back(p);
-            next += kMarkStep;
+        for (int next = 0, size = static_cast<int>(text.size()); p.utf8 < size; ++p.utf8) {
+            unsigned char c = static_cast<unsigned char>(text[p.utf8]);
+            bool continuation = (c & 0xC0) == 0x80;
+            if (continuation) continue;
+            if (p.utf8 >= next) {
+                marks_.push_back(p);
+                next = p.utf8 + kMarkStep;
+            }
+            p.gbk += c < 0x80 ? 1 : 2;
+            ++p.character;
         }
         end_ = p;
     }
@@ -42,13 +50,13 @@ public:
     }
 
 private:
-    static constexpr std::size_t kMarkStep = 256;
+    static constexpr int kMarkStep = 64;
     struct Point {
         int utf8, gbk, character;
     };
 
-    // Moves to the next character. Every character of a report is a GBK
-    // character: one byte when ASCII, else two.
+    // Moves to the next character. Every character of a report (valid
+    // UTF-8) is a GBK character: one byte when ASCII, else two.
     void Step(Point& p) const {
         unsigned char c = static_cast<unsigned char>(text_[p.utf8]);
         int n = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
