@@ -66,6 +66,24 @@ TEST(ScoreChart, ScoresEveryCodeFromStemsAndHiddenStems) {
     for (int g = 0; g < 5; ++g) EXPECT_EQ(c.groupCountVisible[g], visible[g]) << g;
 }
 
+TEST(ScoreChart, ProductsAreSinglePrecisionBeforeTruncation) {
+    // 0.7 and 0.9 are stored a little low (0.699999988, 0.899999976); the
+    // single-precision product of a whole weight rounds back to a whole
+    // number, where the exact product would truncate one lower.
+    struct Case {
+        const char* pillars;
+        int code, score;
+        const char* why;
+    } cases[] = {
+        // 午 rules with 丁, to which 癸 is 偏财 (0.7): 30 × 0.7 = 21 on each 子.
+        {"甲子 庚午 丙子 戊子", 0, 63, "癸 in three 子"},
+        // 申 rules with 庚, to which 戊 is 食神 (0.9): 10 × 0.9 = 9 on each
+        // 申, and 18 × 0.9 = 16.2 → 16 on 戌.
+        {"甲申 壬申 庚申 丙戌", 7, 43, "戊 in three 申 and a 戌"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Scored(c.pillars).codeScore[c.code], c.score) << c.pillars << ": " << c.why;
+}
+
 TEST(ScoreChart, SeasonScoreTruncatesTowardZero) {
     // 丙 day in a 子 month (ruling 癸: 正官, 0.6): 36 × 0.6 = 21.6, then
     // 病 on 申 twice, 胎 on 子, 死 on 酉: 21.6 − 54 = −32.4.
