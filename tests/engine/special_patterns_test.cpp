@@ -41,9 +41,9 @@ TEST(FindSpecialPattern, RulesInTheirOrder) {
         {"庚寅 乙酉 庚戌 甲申", -1, 4, {1, 2, 3}, 3, {4, 3, 2, 1, 0}, "从革: 申酉戌 西方金, no 火"},
         // 甲 囚 in 辰, 财 rules the month and shows five times, the other stems 食 才 财.
         {"丙辰 戊辰 甲戌 己巳", -1, -1, {}, 5, {3, 2, 1, 0, 4}, "从财"},
-        // 甲 休 in 申, 杀 rules, stems 官 杀 财.
+        // 甲 死 in 申, 杀 rules, stems 官 杀 财.
         {"辛酉 庚申 甲申 己巳", -1, -1, {}, 6, {4, 3, 1, 0, 2}, "从杀"},
-        // 甲 死 in 午, 伤 rules, stems 伤 食 劫.
+        // 甲 休 in 午, 伤 rules, stems 伤 食 劫.
         {"丁巳 丙午 甲午 乙巳", -1, -1, {}, 7, {2, 1, 0, 4, 3}, "从儿"},
         // 甲 相 in 子, 印 rules: 比劫 2 and 印 5 visible, no 官杀.
         {"壬子 甲子 甲寅 癸亥", -1, -1, {}, 8, {0, 1, 3, 4, 2}, "从强"},
