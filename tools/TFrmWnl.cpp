@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <functional>
@@ -58,9 +59,11 @@ QPlainTextEdit* Memo(QWidget* parent, const char* name, int lines) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(QString::fromLatin1(name));
     memo->setReadOnly(true);
+    memo->setFont(SheetFont(10));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * lines + 12);
+    const int margins = 2 * (memo->frameWidth() + static_cast<int>(memo->document()->documentMargin()));
+    memo->setFixedHeight(memo->fontMetrics().lineSpacing() * lines + margins + 6);
     return memo;
 }
 
