@@ -18,6 +18,9 @@ enum class RtfKeyword {
     Font, FontCharset, FontCodePage, Red, Green, Blue,
     // Character formatting.
     Plain, FontSize, ColourIndex, Bold, Italic, Underline, UnderlineNone, Hidden,
+    // Which kind of text follows, and the properties of East Asian text.
+    LowAnsiText, HighAnsiText, DoubleByteText, RightToLeftText, LeftToRightText,
+    AssociatedFont, AssociatedFontSize, AssociatedBold, AssociatedItalic,
     Unicode, UnicodeSkip, Binary,
     // Paragraph formatting.
     ParagraphDefault, AlignLeft, AlignCentre, AlignRight, AlignJustify, LeftIndent, FirstIndent,

@@ -30,6 +30,16 @@ struct CharState {
     bool italic = false;
     bool underline = false;
     bool hidden = false;
+    // East Asian text (what follows \dbch, until \loch or \hich) may have a
+    // font, size, bold and italic of its own, given by \af, \afs, \ab and
+    // \ai as LibreOffice writes them; unset ones are those above. After
+    // \rtlch these words are for right-to-left text, which reports lack.
+    bool doubleByte = false;
+    bool rightToLeft = false;
+    int asianFont = -1;
+    int asianHalfPoints = 0;
+    int8_t asianBold = -1;
+    int8_t asianItalic = -1;
 };
 
 struct GroupState {
@@ -220,6 +230,15 @@ private:
         case RtfKeyword::Underline: c.underline = on; return true;
         case RtfKeyword::UnderlineNone: c.underline = false; return true;
         case RtfKeyword::Hidden: c.hidden = on; return true;
+        case RtfKeyword::LowAnsiText:
+        case RtfKeyword::HighAnsiText: c.doubleByte = false; return true;
+        case RtfKeyword::DoubleByteText: c.doubleByte = true; return true;
+        case RtfKeyword::RightToLeftText: c.rightToLeft = true; return true;
+        case RtfKeyword::LeftToRightText: c.rightToLeft = false; return true;
+        case RtfKeyword::AssociatedFont:
+        case RtfKeyword::AssociatedFontSize:
+        case RtfKeyword::AssociatedBold:
+        case RtfKeyword::AssociatedItalic: AsianWord(k, t, c); return true;
         case RtfKeyword::Unicode:
             // A negative number is the upper half of the 16-bit range.
             if (t.param >= -32768 && t.param <= 65535) CodePoint(t.param < 0 ? t.param + 65536 : t.param);
@@ -227,6 +246,18 @@ private:
             return true;
         case RtfKeyword::UnicodeSkip: State().unicodeSkip = t.hasParam ? Clamp(t.param, 0, kMaxUnicodeSkip) : 1; return true;
         default: return false;
+        }
+    }
+
+    static void AsianWord(RtfKeyword k, const RtfToken& t, CharState& c) {
+        if (!c.doubleByte || c.rightToLeft) return;
+        bool on = !t.hasParam || t.param != 0;
+        switch (k) {
+        case RtfKeyword::AssociatedFont: c.asianFont = std::max(t.param, 0); break;
+        case RtfKeyword::AssociatedFontSize: c.asianHalfPoints = t.param > 0 ? Clamp(t.param, 2, kMaxHalfPoints) : 0; break;
+        case RtfKeyword::AssociatedBold: c.asianBold = on; break;
+        case RtfKeyword::AssociatedItalic: c.asianItalic = on; break;
+        default: break;
         }
     }
 
@@ -339,7 +370,10 @@ private:
     FontEntry& CurrentFont() { return fonts_[currentFont_]; }
 
     const FontEntry* FontOfText() const {
-        auto it = fonts_.find(stack_.back().chars.font < 0 ? defaultFont_ : stack_.back().chars.font);
+        const CharState& c = stack_.back().chars;
+        if (c.doubleByte && c.asianFont >= 0)
+            if (auto it = fonts_.find(c.asianFont); it != fonts_.end()) return &it->second;
+        auto it = fonts_.find(c.font < 0 ? defaultFont_ : c.font);
         return it == fonts_.end() ? nullptr : &it->second;
     }
 
@@ -355,10 +389,11 @@ private:
         CharFormat f;
         const FontEntry* font = FontOfText();
         if (font != nullptr && !font->name.empty()) f.fontFamily = font->name;
-        f.halfPoints = c.halfPoints;
+        const bool asian = c.doubleByte;
+        f.halfPoints = asian && c.asianHalfPoints > 0 ? c.asianHalfPoints : c.halfPoints;
         if (c.colour < static_cast<int>(colours_.size())) f.colour = colours_[c.colour];
-        f.bold = c.bold;
-        f.italic = c.italic;
+        f.bold = asian && c.asianBold >= 0 ? c.asianBold != 0 : c.bold;
+        f.italic = asian && c.asianItalic >= 0 ? c.asianItalic != 0 : c.italic;
         f.underline = c.underline;
         return f;
     }

@@ -32,7 +32,7 @@ TEST(RtfReader, SamplesGiveTheirText) {
         // Header, footer, footnote separator, picture, object and the
         // document's tables are skipped; the table row is tab-separated text.
         {"word.rtf", "甲命八字：\n乾造  庚午“OK”😀\n\n甲命\t乙命\n链接\n"},
-        {"libreoffice.rtf", "甲命八字：\n乙命婚姻： Latin text\n"},
+        {"libreoffice.rtf", "甲命八字：\n乙命婚姻： Latin text\n婚配指数87分 (ok)\n"},
         {"big5.rtf", "婚姻婚姻\nnaïve\n默认\n"},
     };
     for (const Case& c : cases) EXPECT_EQ(PlainText(ReadSample(c.file)), c.text) << c.file;
@@ -85,7 +85,7 @@ TEST(RtfReader, WordAndLibreOfficeFormats) {
     EXPECT_TRUE(word.paragraphs.at(4).runs.at(0).format.underline);
 
     RichDocument lo = ReadSample("libreoffice.rtf");
-    ASSERT_EQ(lo.paragraphs.size(), 2u);
+    ASSERT_EQ(lo.paragraphs.size(), 3u);
     EXPECT_EQ(lo.paragraphs[0].runs.at(0).format.fontFamily, "Noto Serif CJK SC");
     EXPECT_TRUE(lo.paragraphs[0].runs.at(0).format.bold);
     const Paragraph& body = lo.paragraphs[1];
@@ -94,6 +94,13 @@ TEST(RtfReader, WordAndLibreOfficeFormats) {
     EXPECT_EQ(body.runs[0].format.colour, kGreen);
     EXPECT_EQ(body.runs[1].format.fontFamily, "Liberation Serif");
     EXPECT_TRUE(body.runs[1].format.italic);
+    // East Asian text takes the size and bold given after \dbch (\afs, \ab);
+    // those given after \rtlch are for right-to-left scripts and do nothing.
+    const Paragraph& index = lo.paragraphs[2];
+    ASSERT_EQ(index.runs.size(), 2u);
+    EXPECT_EQ(index.runs[0].text, "婚配指数87分");
+    EXPECT_EQ(index.runs[0].format, (CharFormat{"Noto Serif CJK SC", 32, kRed, true}));
+    EXPECT_EQ(index.runs[1].format, (CharFormat{"Noto Serif CJK SC", 20, kRed, false}));
 }
 
 TEST(RtfReader, FontsKeepTheirOwnCharacterSets) {
