@@ -9,7 +9,6 @@
 namespace richtext {
 
 inline constexpr int kCodePageGbk = 936;
-inline constexpr int kCodePageBig5 = 950;
 inline constexpr int kCodePageWestern = 1252;
 
 // The code page of a font's \fcharset; documentCodePage for the

@@ -19,6 +19,8 @@ constexpr std::size_t kMaxDepth = 200;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxIndent = 31680;
 constexpr int kMaxUnicodeSkip = 16;
+// Font and colour tables beyond any real document's are read and dropped.
+constexpr std::size_t kMaxTableEntries = 4096;
 
 enum class Destination : uint8_t { Text, FontTable, ColourTable };
 
@@ -153,7 +155,7 @@ private:
         case Destination::ColourTable:
             for (char c : bytes)
                 if (c == ';') {
-                    colours_.push_back(nextColour_);
+                    if (colours_.size() < kMaxTableEntries) colours_.push_back(nextColour_);
                     nextColour_ = kBlack;
                 }
             break;
@@ -175,7 +177,7 @@ private:
         case RtfKeyword::Font:
             FinishFontName();
             currentFont_ = param;
-            fonts_[param] = FontEntry{};
+            CurrentFont() = FontEntry{};
             return true;
         case RtfKeyword::FontCharset: CurrentFont().charset = param; return true;
         case RtfKeyword::FontCodePage: CurrentFont().codePage = param; return true;
@@ -367,7 +369,11 @@ private:
         f.nameDone = true;
     }
 
-    FontEntry& CurrentFont() { return fonts_[currentFont_]; }
+    FontEntry& CurrentFont() {
+        auto it = fonts_.find(currentFont_);
+        if (it != fonts_.end()) return it->second;
+        return fonts_.size() < kMaxTableEntries ? fonts_[currentFont_] : droppedFont_;
+    }
 
     const FontEntry* FontOfText() const {
         const CharState& c = stack_.back().chars;
@@ -406,6 +412,7 @@ private:
     int defaultFont_ = 0;
     std::map<int, FontEntry> fonts_;
     int currentFont_ = 0;
+    FontEntry droppedFont_;  // stands for the entries of a full font table
     std::vector<Colour> colours_;
     Colour nextColour_ = kBlack;
 

@@ -70,6 +70,13 @@ TEST(RtfDamaged, AbsurdNumbersAreClamped) {
     EXPECT_EQ(doc.paragraphs[0].runs.at(0).format.colour, kBlack);
 }
 
+// Font and colour tables of any size: entries beyond a few thousand are dropped.
+std::string HugeTables() {
+    std::string rtf = "{\\rtf1{\\fonttbl";
+    for (int i = 0; i < 50000; ++i) rtf += "{\\f" + std::to_string(i) + " F;}";
+    return rtf + "}{\\colortbl" + std::string(50000, ';') + "}\\f49999\\cf49999 z}";
+}
+
 TEST(RtfDamaged, GeneratedExtremes) {
     struct Case { std::string rtf; std::string text; };
     const Case cases[] = {
@@ -80,6 +87,7 @@ TEST(RtfDamaged, GeneratedExtremes) {
         {"{\\rtf1 x\\bin" + std::string(5000, '9') + " yy}", "x\n"},
         {"{\\rtf1 " + std::string(50001, '\\'), std::string(25000, '\\') + "\n"},  // escaped backslashes
         {"{\\rtf1 {\\*" + std::string(100000, 'a') + "}z}", "z\n"},
+        {HugeTables(), "z\n"},
     };
     for (const Case& c : cases) {
         RichDocument doc;
