@@ -1,0 +1,183 @@
+// "河图与洛书": what the picture shows, counted on the painted pixels. A dot is
+// a filled circle; lines, arcs and character strokes are thin. So the dots
+// are the blobs of pixels of one exact colour that are thick enough to hold
+// a square well wider than any line. The picture is painted at four times
+// the pixels, where a dot is 28 pixels across and a line 4.
+//
+// With MARIVO_HELUO_PNG=<folder> the test also saves both diagrams as PNG
+// files there, to look at them.
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <cmath>
+#include <vector>
+
+#include "gui_fixture.h"
+#include "tools/TFrmHeLuo.h"
+
+namespace {
+
+constexpr int kScale = 4;
+
+QImage Painted(QWidget* picture, qreal ratio) {
+    QImage image(picture->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    picture->render(&image);
+    return image;
+}
+
+// Centres (in picture pixels) of the blobs of `colour` that hold a square of
+// side 2 × half + 1.
+std::vector<QPointF> Dots(const QImage& image, QColor colour, int half) {
+    const int w = image.width(), h = image.height();
+    const QRgb want = colour.rgb();
+    // summed-area table of the pixels of exactly that colour
+    std::vector<int> sums((w + 1) * (h + 1), 0);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            sums[(y + 1) * (w + 1) + x + 1] = (line[x] == want) + sums[y * (w + 1) + x + 1] +
+                                              sums[(y + 1) * (w + 1) + x] - sums[y * (w + 1) + x];
+    }
+    const int side = 2 * half + 1;
+    std::vector<char> core(w * h, 0);
+    for (int y = half; y < h - half; ++y)
+        for (int x = half; x < w - half; ++x) {
+            const int x0 = x - half, y0 = y - half, x1 = x + half + 1, y1 = y + half + 1;
+            core[y * w + x] = sums[y1 * (w + 1) + x1] - sums[y0 * (w + 1) + x1] - sums[y1 * (w + 1) + x0] +
+                                  sums[y0 * (w + 1) + x0] == side * side;
+        }
+    std::vector<QPointF> centres;
+    std::vector<int> stack;
+    for (int start = 0; start < w * h; ++start) {
+        if (!core[start]) continue;
+        double sx = 0, sy = 0;
+        int n = 0;
+        stack.push_back(start);
+        core[start] = 0;
+        while (!stack.empty()) {
+            const int p = stack.back();
+            stack.pop_back();
+            sx += p % w;
+            sy += p / w;
+            ++n;
+            for (int q : {p - 1, p + 1, p - w, p + w})
+                if (q >= 0 && q < w * h && core[q]) {
+                    core[q] = 0;
+                    stack.push_back(q);
+                }
+        }
+        const qreal ratio = image.devicePixelRatio();
+        centres.push_back({(sx / n + 0.5) / ratio, (sy / n + 0.5) / ratio});
+    }
+    return centres;
+}
+
+int Within(const std::vector<QPointF>& dots, double from, double to) {
+    int n = 0;
+    for (const QPointF& d : dots) {
+        const double r = std::hypot(d.x() - 225.5, d.y() - 225.5);
+        n += r >= from && r < to;
+    }
+    return n;
+}
+
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kBackground(226, 235, 179);
+
+}  // namespace
+
+class HeLuoPictureTest : public QObject {
+    Q_OBJECT
+
+    static QWidget* Picture(TFrmHeLuo& w) { return Child<QWidget>(&w, "img1"); }
+    static std::vector<QPointF> RedDots(TFrmHeLuo& w) { return Dots(Painted(Picture(w), kScale), kRed, 5); }
+    static std::vector<QPointF> BlackDots(TFrmHeLuo& w) { return Dots(Painted(Picture(w), kScale), kBlack, 5); }
+    static void Click(TFrmHeLuo& w, const char* label) { QTest::mouseClick(Child<QLabel>(&w, label), Qt::LeftButton); }
+
+    static void CheckHeTu(TFrmHeLuo& w) {
+        const auto red = RedDots(w), black = BlackDots(w);
+        QCOMPARE(red.size() + black.size(), 55u);
+        QCOMPARE(red.size(), 25u);                 // 1 3 5 7 9
+        QCOMPARE(black.size(), 30u);               // 2 4 6 8 10
+        QCOMPARE(Within(red, 0, 25), 5);           // the centre five
+        QCOMPARE(Within(black, 45, 55), 10);       // the ring of ten
+        QCOMPARE(Within(red, 135, 145), 1 + 3);    // inner heaven numbers
+        QCOMPARE(Within(black, 135, 145), 2 + 4);  // inner earth numbers
+        QCOMPARE(Within(red, 195, 205), 7 + 9);
+        QCOMPARE(Within(black, 195, 205), 6 + 8);
+    }
+    static void CheckLuoShu(TFrmHeLuo& w) {
+        const auto red = RedDots(w), black = BlackDots(w);
+        QCOMPARE(Within(red, 0, 90), 4);            // around the centre circle
+        QCOMPARE(Within(red, 195, 205), 20);        // 7 9 3 1
+        QCOMPARE(red.size(), 24u);
+        QCOMPARE(black.size(), 20u);                // 2 4 8 6 in the corners
+        QCOMPARE(Within(black, 160, 215), 20);
+    }
+
+private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
+
+    void opensOnHeTuAndSwitchesByTheLabels() {
+        TFrmHeLuo w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("河图与洛书"));
+        QCOMPARE(Picture(w)->size(), QSize(450, 450));
+        CheckHeTu(w);
+        Click(w, "Label2");
+        CheckLuoShu(w);
+        Click(w, "Label1");
+        CheckHeTu(w);
+    }
+
+    void titlesInBlueOnTheClearedPicture() {
+        TFrmHeLuo w;
+        for (const char* label : {"Label1", "Label2"}) {
+            Click(w, label);
+            const QImage image = Painted(Picture(w), 1);
+            QCOMPARE(image.pixelColor(0, 200), kBlack);       // the border
+            QCOMPARE(image.pixelColor(3, 3), kBackground);
+            int blue = 0;
+            for (int y = 6; y < 30; ++y)
+                for (int x = 6; x < 50; ++x) blue += image.pixelColor(x, y) == QColor(0, 0, 255);
+            QVERIFY2(blue > 20, label);
+        }
+    }
+
+    // Lines fall on whole pixels at every whole pixel ratio: the left spoke of
+    // He Tu's centre (y = 225) fills its pixel rows exactly, and the rows
+    // around it keep the background.
+    void sharpAtEveryPixelRatio() {
+        TFrmHeLuo w;
+        for (int ratio : {1, 2, 3}) {
+            const QImage image = Painted(Picture(w), ratio);
+            const int x = 212 * ratio;  // on the spoke from 204 to 219
+            for (int dy = 0; dy < ratio; ++dy) QCOMPARE(image.pixelColor(x, 225 * ratio + dy), kRed);
+            QCOMPARE(image.pixelColor(x, 225 * ratio - 1), kBackground);
+            QCOMPARE(image.pixelColor(x, 226 * ratio), kBackground);
+            for (int dx = 0; dx < ratio; ++dx) QCOMPARE(image.pixelColor(dx, 100 * ratio), kBlack);
+            QCOMPARE(image.pixelColor(ratio, 100 * ratio), kBackground);
+        }
+    }
+
+    void savePicturesWhenAsked() {
+        const QString folder = qEnvironmentVariable("MARIVO_HELUO_PNG");
+        if (folder.isEmpty()) QSKIP("MARIVO_HELUO_PNG not set");
+        TFrmHeLuo w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const struct {
+            const char* label;
+            const char* name;
+        } diagrams[] = {{"Label1", "hetu"}, {"Label2", "luoshu"}};
+        for (const auto& d : diagrams) {
+            Click(w, d.label);
+            QVERIFY(w.grab().save(folder + QStringLiteral("/%1-window.png").arg(QLatin1String(d.name))));
+            QVERIFY(Painted(Picture(w), 2).save(folder + QStringLiteral("/%1-x2.png").arg(QLatin1String(d.name))));
+        }
+    }
+};
+
+QTEST_MAIN(HeLuoPictureTest)
+#include "heluo_picture_test.moc"

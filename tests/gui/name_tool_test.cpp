@@ -1,0 +1,143 @@
+// The name tool "姓名与五行": the missing stroke table, the five grids, one
+// character's strokes, the element list, and every failure shown as an error
+// box while the memo keeps what it showed.
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/RadioGroup.h"
+#include "app/scripted_messages.h"
+#include "gui_fixture.h"
+#include "tools/TFrmHanZi.h"
+
+class NameToolTest : public QObject {
+    Q_OBJECT
+
+    static void WithStrokeTable(const ProgramFolder& folder) {
+        std::filesystem::copy_file(std::string(MARIVO_SOURCE_DIR) + "/dat/hzlen.dat", folder.Path("dat/hzlen.dat"));
+    }
+    static QString Memo(TFrmHanZi& w) { return Child<QPlainTextEdit>(&w, "Memo1")->toPlainText(); }
+    static void Click(TFrmHanZi& w, const char* button) { Child<QPushButton>(&w, button)->click(); }
+    static void Type(TFrmHanZi& w, const char* edit, const char* text) {
+        Child<QLineEdit>(&w, edit)->setText(QString::fromUtf8(text));
+    }
+
+private slots:
+    void missingStrokeTableIsAnnouncedOnce() {
+        ProgramFolder folder(false);
+        ScriptedMessages messages;
+        TFrmHanZi w(folder.Folder());
+        QCOMPARE(w.windowTitle(), QStringLiteral("姓名与五行"));
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].text, QStringLiteral("姓名文件丢失"));
+        Click(w, "BtoSearch");
+        QCOMPARE(Memo(w), QStringLiteral("属水的汉字:\n"));
+        QCOMPARE(messages.shown.size(), 1);
+    }
+
+    void gridsOfASingleAndACompoundSurname() {
+        ProgramFolder folder(false);
+        WithStrokeTable(folder);
+        ScriptedMessages messages;
+        TFrmHanZi w(folder.Folder());
+        QVERIFY(Child<QRadioButton>(&w, "RdoDang")->isChecked());
+        Type(w, "LedtName", "张三");
+        Click(w, "Btowg");
+        QCOMPARE(Memo(w), QStringLiteral("姓名:张三\n张:7画 三:3画 \n\n天格8画,五行属金。\n\n地格4画,五行属火。\n\n"
+                                         "人格10画,五行属水。\n\n总格10画,五行属水。\n\n外格2画,五行属木。"));
+        Child<QRadioButton>(&w, "RdoFu")->setChecked(true);
+        Type(w, "LedtName", "欧阳明");
+        Click(w, "Btowg");
+        QVERIFY(Memo(w).startsWith(QStringLiteral("姓名:欧阳明\n欧:8画 阳:6画 明:8画 \n\n天格14画,五行属火。")));
+        QVERIFY(messages.shown.isEmpty());
+    }
+
+    void failuresShowAnErrorAndKeepTheMemo_data() {
+        QTest::addColumn<bool>("compound");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        const QString invalid = QStringLiteral("单姓：名1-2位，复姓：名1-2位,无效的姓名");
+        QTest::newRow("compound with two") << true << QStringLiteral("张三") << invalid;
+        QTest::newRow("single with four") << false << QStringLiteral("王明亮明") << invalid;
+        QTest::newRow("three bytes") << false << QStringLiteral("张a") << invalid;
+        QTest::newRow("latin letters") << false << QStringLiteral("张ab") << QStringLiteral("必须输入汉字");
+        QTest::newRow("no strokes") << false << QStringLiteral("张。") << QStringLiteral("找不到其中一个汉字的笔划");
+    }
+    void failuresShowAnErrorAndKeepTheMemo() {
+        QFETCH(bool, compound);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        ProgramFolder folder(false);
+        WithStrokeTable(folder);
+        ScriptedMessages messages;
+        TFrmHanZi w(folder.Folder());
+        Type(w, "LedtWord", "啊");
+        Click(w, "BtoWord");
+        const QString before = Memo(w);
+        Child<QRadioButton>(&w, compound ? "RdoFu" : "RdoDang")->setChecked(true);
+        Child<QLineEdit>(&w, "LedtName")->setText(name);
+        Click(w, "Btowg");
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].text, message);
+        QCOMPARE(messages.shown[0].caption, QStringLiteral("错误"));
+        QCOMPARE(messages.shown[0].icon, MessageIcon::Error);
+        QCOMPARE(Memo(w), before);
+    }
+
+    void oneCharacterAndItsElement() {
+        ProgramFolder folder(false);
+        WithStrokeTable(folder);
+        ScriptedMessages messages;
+        TFrmHanZi w(folder.Folder());
+        Type(w, "LedtWord", "啊");
+        Click(w, "BtoWord");
+        QCOMPARE(Memo(w), QStringLiteral("啊字:10画,五行属:水。"));
+        Type(w, "LedtWord", "阿");  // 7 strokes
+        Click(w, "BtoWord");
+        QCOMPARE(Memo(w), QStringLiteral("阿字:7画,五行属:金。"));
+        for (const char* text : {"", "a"}) {
+            Type(w, "LedtWord", text);
+            Click(w, "BtoWord");
+        }
+        QCOMPARE(messages.shown.size(), 2);
+        for (const ShownMessage& m : messages.shown) {
+            QCOMPARE(m.text, QStringLiteral("请输入一个汉字"));
+            QCOMPARE(m.caption, QStringLiteral("错误"));
+        }
+        Type(w, "LedtWord", "。");
+        Click(w, "BtoWord");
+        QCOMPARE(messages.shown.last().text, QStringLiteral("字库中没有这个汉字的笔划"));
+        QCOMPARE(Memo(w), QStringLiteral("阿字:7画,五行属:金。"));
+    }
+
+    void boxesTakeAtMostTheirBytes() {
+        ProgramFolder folder(false);
+        WithStrokeTable(folder);
+        ScriptedMessages messages;
+        TFrmHanZi w(folder.Folder());
+        Type(w, "LedtName", "诸葛亮明亮");
+        QCOMPARE(Child<QLineEdit>(&w, "LedtName")->text(), QStringLiteral("诸葛亮明"));
+        Type(w, "LedtWord", "啊阿");
+        QCOMPARE(Child<QLineEdit>(&w, "LedtWord")->text(), QStringLiteral("啊"));
+    }
+
+    void elementListOfTheCheckedElement() {
+        ProgramFolder folder(false);
+        WithStrokeTable(folder);
+        ScriptedMessages messages;
+        TFrmHanZi w(folder.Folder());
+        auto* elements = Child<RadioGroup>(&w, "RgpElement");
+        QCOMPARE(elements->ItemIndex(), 0);
+        Click(w, "BtoSearch");
+        QVERIFY(Memo(w).startsWith(QStringLiteral("属水的汉字:\n啊 ")));  // 啊 has 10 strokes
+        elements->SetItemIndex(1);
+        Click(w, "BtoSearch");
+        const QStringList lines = Memo(w).split(u'\n');
+        QCOMPARE(lines[0], QStringLiteral("属木的汉字:"));
+        QCOMPARE(lines[1].count(u' '), 10);
+        QVERIFY(!lines[1].contains(QStringLiteral("啊")));
+    }
+};
+
+QTEST_MAIN(NameToolTest)
+#include "name_tool_test.moc"
