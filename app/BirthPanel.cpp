@@ -156,6 +156,20 @@ void BirthPanel::SelectPlace(int province, int city) {
     cbodiC->setCurrentIndex(city >= 0 && city < cbodiC->count() ? city : 0);
 }
 
+void BirthPanel::ShowPerson(const CasePerson& person) {
+    UpDyear->SetPosition(person.year);
+    EdtYear->setText(QString::number(ShownYear(person.year)));
+    cbom->setCurrentIndex(person.month - 1);
+    cbod->setCurrentIndex(person.day - 1);
+    cbos->setCurrentIndex(person.hour);
+    cbomin->setCurrentIndex(person.minute);
+    CboLi->setCurrentIndex(person.lunar ? 1 : 0);
+    Chkrun->setChecked(person.leap != 0);
+    (person.male ? Rdona : Rdonv)->setChecked(true);
+    Edtname->setText(QString::fromStdString(gbk::ReadField(person.name)));
+    SelectPlace(person.province, person.city);
+}
+
 int BirthPanel::ProvinceIndex() const { return cbodiZ->currentIndex(); }
 int BirthPanel::CityIndex() const { return cbodiC->currentIndex(); }
 

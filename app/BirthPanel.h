@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <string>
 
+#include "cases/case_record.h"
 #include "engine/records.h"
 #include "tools/place_list.h"
 
@@ -43,6 +44,11 @@ public:
 
     // Rebuilds the city combo and the coordinate lists for the chosen province.
     void ProvinceChanged();
+
+    // A person of a saved case into the controls: date, calendar, leap flag,
+    // sex, name, then the province with its cities and the city (the first
+    // one when the stored index is not below the city count).
+    void ShowPerson(const CasePerson& person);
 
     // Checks the name and the year and fills the record; on a fault shows its
     // message, focuses the offending box and returns false.

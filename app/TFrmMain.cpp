@@ -9,11 +9,13 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <numeric>
 
 #include "app/BirthPanel.h"
 #include "app/ChartPictureWidget.h"
 #include "app/fonts.h"
 #include "app/message_box.h"
+#include "app/report_modified.h"
 #include "app/report_rendering.h"
 #include "engine/CBaZiEx.h"
 #include "engine/file_util.h"
@@ -118,6 +120,7 @@ void TFrmMain::BuildLayout() {
     barLayout->addWidget(rule);
     barLayout->addWidget(panelB_);
     barLayout->addStretch();
+    barLayout->addWidget(BuildCaseButtons());
     barLayout->addWidget(BtnPai);
 
     auto* central = new QWidget(this);
@@ -132,7 +135,7 @@ void TFrmMain::BuildLayout() {
 void TFrmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    file->addAction(QStringLiteral("退出"), this, &QWidget::close);
+    BuildCaseMenus(file);
     menuBar()->addMenu(QStringLiteral("命理知识(&S)"))->setObjectName(QStringLiteral("MenuKnowledge"));
     QMenu* tools = menuBar()->addMenu(QStringLiteral("辅助工具(&T)"));
     tools->setObjectName(QStringLiteral("MenuTools"));
@@ -161,6 +164,12 @@ void TFrmMain::FormShow() {
     settings_ = std::make_unique<IniFile>(fileutil::Join(programFolder_, "dat/bzinit.ini"));
     RestoreWindowState();
     engine_ = std::make_unique<CBaZiEx>(programFolder_);
+    // The case library: at start the tree shows the live cases among the
+    // first 300 record numbers; "显示全部命例" lists them all.
+    store_.Open(programFolder_, 0);
+    std::vector<int> firstNumbers(300);
+    std::iota(firstNumbers.begin(), firstNumbers.end(), 0);
+    FillTree(firstNumbers);
 }
 
 void TFrmMain::RestoreWindowState() {
@@ -197,6 +206,7 @@ void TFrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TFrmMain::FormClose() {
+    OfferSaveEdited();
     SaveWindowState();
     settings_.reset();
     engine_.reset();
@@ -238,8 +248,12 @@ void TFrmMain::BtnPaiClick() {
                         QStringLiteral("甲命和乙命的性别相同，一般情况下是一男一女不同的，确定无误要继续运算吗？"),
                         QStringLiteral("性别相同！"), MessageIcon::Information))
         return;
+    OfferSaveEdited();
 
-    ShowPlainReport(*Redtbazi, QStringLiteral("婚配运算中.............."));
+    {
+        const ProgramWrite write(*Redtbazi);
+        ShowPlainReport(*Redtbazi, QStringLiteral("婚配运算中.............."));
+    }
     currentCase.a = CasePersonFrom(inputA);
     currentCase.b = CasePersonFrom(inputB);
     engine_->showReport = 1;
@@ -254,9 +268,11 @@ void TFrmMain::BtnPaiClick() {
     ShowEngineResult();
     engine_->LastPillars(lastPillars);
     chartReady = true;
+    if (engine_->PromptSaveSetting()) SaveCase();
 }
 
 void TFrmMain::ShowEngineResult() {
+    const ProgramWrite write(*Redtbazi);
     if (engine_->showReport)
         ShowStyledReport(*Redtbazi, engine_->viewText, engine_->viewSpans, engine_->viewLeftIndent);
     ImgBaZi->SetPicture(engine_->picture);

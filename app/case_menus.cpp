@@ -1,0 +1,153 @@
+// The main window's case library controls: the menu "文件(&F)", the tree's
+// popup menu PopMingLi with its enabling rules and the "移动到" submenu, and
+// the buttons "存新"/"存旧" and "新建".
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/TFrmMain.h"
+#include "app/case_tree.h"
+
+namespace {
+
+// A right click opens the popup menu for the selected node without
+// selecting the node under the mouse.
+class RightClickKeepsSelection : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+            return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+// A menu caption shows "&" as it is.
+QString Caption(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
+
+}  // namespace
+
+void TFrmMain::BuildCaseMenus(QMenu* file) {
+    QAction* save = AddItem(file, "TmSave", QStringLiteral("保存八字"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &TFrmMain::SaveCase);
+    file->addSeparator();
+    connect(AddItem(file, "TmImport", QStringLiteral("导入历史记录")), &QAction::triggered, this,
+            &TFrmMain::TmImportClick);
+    connect(AddItem(file, "TmExport", QStringLiteral("导出历史记录")), &QAction::triggered, this,
+            &TFrmMain::TmExportClick);
+    connect(AddItem(file, "TmClear", QStringLiteral("清除历史记录")), &QAction::triggered, this,
+            &TFrmMain::TmClearClick);
+    file->addSeparator();
+    connect(AddItem(file, "TmExit", QStringLiteral("退出")), &QAction::triggered, this, &QWidget::close);
+
+    PopMingLi = new QMenu(this);
+    PopMingLi->setObjectName(QStringLiteral("PopMingLi"));
+    const struct {
+        const char* name;
+        const char* text;
+        void (TFrmMain::*handler)();
+    } items[] = {
+        {"TmViewCase", "查看命例", &TFrmMain::TmViewCaseClick},
+        {"TmEditCase", "编辑命例", &TFrmMain::TmEditCaseClick},
+        {"TmMoveCase", "移动到", nullptr},
+        {"TmDeleteCase", "删除命例", &TFrmMain::TmDeleteCaseClick},
+        {nullptr, nullptr, nullptr},
+        {"TmAddClass", "增加类别", &TFrmMain::TmAddClassClick},
+        {"TmRenameClass", "修改类名", &TFrmMain::TmRenameClassClick},
+        {"TmDeleteClass", "删除类别", &TFrmMain::TmDeleteClassClick},
+        {"TmEditClassFile", "编辑类别文件", &TFrmMain::TmEditClassFileClick},
+        {nullptr, nullptr, nullptr},
+        {"TmFind", "查找", &TFrmMain::TmFindClick},
+        {"TmShowAll", "显示全部命例", &TFrmMain::TmShowAllClick},
+        {nullptr, nullptr, nullptr},
+        {"TmExpand", "展开", &TFrmMain::TmExpandClick},
+        {"TmCollapse", "收缩", &TFrmMain::TmCollapseClick},
+    };
+    for (const auto& item : items) {
+        if (!item.name) {
+            PopMingLi->addSeparator();
+        } else if (!item.handler) {
+            moveMenu_ = PopMingLi->addMenu(QString::fromUtf8(item.text));
+            moveMenu_->setObjectName(QStringLiteral("MenuMoveTo"));
+            moveMenu_->menuAction()->setObjectName(QString::fromLatin1(item.name));
+        } else {
+            connect(AddItem(PopMingLi, item.name, QString::fromUtf8(item.text)), &QAction::triggered, this,
+                    item.handler);
+        }
+    }
+
+    Tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Tree, &QWidget::customContextMenuRequested, this, &TFrmMain::TreeContextMenu);
+    Tree->viewport()->installEventFilter(new RightClickKeepsSelection(Tree));
+    connect(Tree, &QTreeWidget::itemDoubleClicked, this, &TFrmMain::TmViewCaseClick);
+}
+
+QWidget* TFrmMain::BuildCaseButtons() {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 3, 0, 3);
+    layout->setSpacing(2);
+    SbtoSave = new QPushButton(column);
+    SbtoSave->setObjectName(QStringLiteral("SbtoSave"));
+    SbtoSave->setToolTip(QStringLiteral("保存八字"));
+    BtoNew = new QPushButton(QStringLiteral("新建"), column);
+    BtoNew->setObjectName(QStringLiteral("BtoNew"));
+    BtoNew->setToolTip(QStringLiteral("新建命例"));
+    for (QPushButton* button : {SbtoSave, BtoNew}) {
+        button->setFixedSize(48, 24);
+        button->setAutoDefault(false);
+        layout->addWidget(button);
+    }
+    connect(SbtoSave, &QPushButton::clicked, this, &TFrmMain::SaveCase);
+    connect(BtoNew, &QPushButton::clicked, this, &TFrmMain::BtoNewClick);
+    ShowSaveButtonAs(false);
+    return column;
+}
+
+void TFrmMain::ShowSaveButtonAs(bool savedCase) {
+    SbtoSave->setText(savedCase ? QStringLiteral("存旧") : QStringLiteral("存新"));
+    QPalette palette = SbtoSave->palette();
+    palette.setColor(QPalette::ButtonText, savedCase ? QColor(0, 0, 255) : QColor(0, 0, 0));
+    SbtoSave->setPalette(palette);
+}
+
+void TFrmMain::TreeContextMenu(const QPoint& position) {
+    if (UpdatePopMingLi()) PopMingLi->exec(Tree->viewport()->mapToGlobal(position));
+}
+
+bool TFrmMain::UpdatePopMingLi() {
+    QTreeWidgetItem* node = SelectedNode(*Tree);
+    if (!node) return false;
+    const int level = NodeLevel(node);
+    auto enable = [this](const char* name, bool on) {
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(on);
+    };
+    for (const char* name : {"TmViewCase", "TmEditCase", "TmMoveCase", "TmDeleteCase"}) enable(name, level == 2);
+    for (const char* name : {"TmRenameClass", "TmDeleteClass"}) enable(name, level == 1);
+    for (const char* name : {"TmExpand", "TmCollapse"}) enable(name, level != 2);
+
+    moveMenu_->clear();
+    if (level != 2) return true;
+    QTreeWidgetItem* root = RootNode(*Tree);
+    for (int i = 0; i < root->childCount(); ++i) {
+        QTreeWidgetItem* category = root->child(i);
+        if (category == node->parent()) continue;
+        const QString name = category->text(0);
+        connect(moveMenu_->addAction(Caption(name)), &QAction::triggered, this,
+                [this, i, name] { MoveCaseTo(i, name); });
+    }
+    return true;
+}
