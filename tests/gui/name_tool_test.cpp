@@ -4,18 +4,28 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <memory>
 
 #include "app/RadioGroup.h"
 #include "app/scripted_messages.h"
 #include "gui_fixture.h"
 #include "tools/TFrmHanZi.h"
 
+// The name tool on a program folder of its own with the shipped stroke
+// table, every message recorded.
+struct ToolWithTable {
+    ProgramFolder folder{false};
+    ScriptedMessages messages;
+    std::unique_ptr<TFrmHanZi> window;
+    ToolWithTable() {
+        std::filesystem::copy_file(std::string(MARIVO_SOURCE_DIR) + "/dat/hzlen.dat", folder.Path("dat/hzlen.dat"));
+        window = std::make_unique<TFrmHanZi>(folder.Folder());
+    }
+};
+
 class NameToolTest : public QObject {
     Q_OBJECT
 
-    static void WithStrokeTable(const ProgramFolder& folder) {
-        std::filesystem::copy_file(std::string(MARIVO_SOURCE_DIR) + "/dat/hzlen.dat", folder.Path("dat/hzlen.dat"));
-    }
     static QString Memo(TFrmHanZi& w) { return Child<QPlainTextEdit>(&w, "Memo1")->toPlainText(); }
     static void Click(TFrmHanZi& w, const char* button) { Child<QPushButton>(&w, button)->click(); }
     static void Type(TFrmHanZi& w, const char* edit, const char* text) {
@@ -36,10 +46,8 @@ private slots:
     }
 
     void gridsOfASingleAndACompoundSurname() {
-        ProgramFolder folder(false);
-        WithStrokeTable(folder);
-        ScriptedMessages messages;
-        TFrmHanZi w(folder.Folder());
+        ToolWithTable tool;
+        TFrmHanZi& w = *tool.window;
         QVERIFY(Child<QRadioButton>(&w, "RdoDang")->isChecked());
         Type(w, "LedtName", "张三");
         Click(w, "Btowg");
@@ -49,7 +57,7 @@ private slots:
         Type(w, "LedtName", "欧阳明");
         Click(w, "Btowg");
         QVERIFY(Memo(w).startsWith(QStringLiteral("姓名:欧阳明\n欧:8画 阳:6画 明:8画 \n\n天格14画,五行属火。")));
-        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(tool.messages.shown.isEmpty());
     }
 
     void failuresShowAnErrorAndKeepTheMemo_data() {
@@ -67,28 +75,24 @@ private slots:
         QFETCH(bool, compound);
         QFETCH(QString, name);
         QFETCH(QString, message);
-        ProgramFolder folder(false);
-        WithStrokeTable(folder);
-        ScriptedMessages messages;
-        TFrmHanZi w(folder.Folder());
+        ToolWithTable tool;
+        TFrmHanZi& w = *tool.window;
         Type(w, "LedtWord", "啊");
         Click(w, "BtoWord");
         const QString before = Memo(w);
         Child<QRadioButton>(&w, compound ? "RdoFu" : "RdoDang")->setChecked(true);
         Child<QLineEdit>(&w, "LedtName")->setText(name);
         Click(w, "Btowg");
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, message);
-        QCOMPARE(messages.shown[0].caption, QStringLiteral("错误"));
-        QCOMPARE(messages.shown[0].icon, MessageIcon::Error);
+        QCOMPARE(tool.messages.shown.size(), 1);
+        QCOMPARE(tool.messages.shown[0].text, message);
+        QCOMPARE(tool.messages.shown[0].caption, QStringLiteral("错误"));
+        QCOMPARE(tool.messages.shown[0].icon, MessageIcon::Error);
         QCOMPARE(Memo(w), before);
     }
 
     void oneCharacterAndItsElement() {
-        ProgramFolder folder(false);
-        WithStrokeTable(folder);
-        ScriptedMessages messages;
-        TFrmHanZi w(folder.Folder());
+        ToolWithTable tool;
+        TFrmHanZi& w = *tool.window;
         Type(w, "LedtWord", "啊");
         Click(w, "BtoWord");
         QCOMPARE(Memo(w), QStringLiteral("啊字:10画,五行属:水。"));
@@ -99,22 +103,20 @@ private slots:
             Type(w, "LedtWord", text);
             Click(w, "BtoWord");
         }
-        QCOMPARE(messages.shown.size(), 2);
-        for (const ShownMessage& m : messages.shown) {
+        QCOMPARE(tool.messages.shown.size(), 2);
+        for (const ShownMessage& m : tool.messages.shown) {
             QCOMPARE(m.text, QStringLiteral("请输入一个汉字"));
             QCOMPARE(m.caption, QStringLiteral("错误"));
         }
         Type(w, "LedtWord", "。");
         Click(w, "BtoWord");
-        QCOMPARE(messages.shown.last().text, QStringLiteral("字库中没有这个汉字的笔划"));
+        QCOMPARE(tool.messages.shown.last().text, QStringLiteral("字库中没有这个汉字的笔划"));
         QCOMPARE(Memo(w), QStringLiteral("阿字:7画,五行属:金。"));
     }
 
     void boxesTakeAtMostTheirBytes() {
-        ProgramFolder folder(false);
-        WithStrokeTable(folder);
-        ScriptedMessages messages;
-        TFrmHanZi w(folder.Folder());
+        ToolWithTable tool;
+        TFrmHanZi& w = *tool.window;
         Type(w, "LedtName", "诸葛亮明亮");
         QCOMPARE(Child<QLineEdit>(&w, "LedtName")->text(), QStringLiteral("诸葛亮明"));
         Type(w, "LedtWord", "啊阿");
@@ -122,10 +124,8 @@ private slots:
     }
 
     void elementListOfTheCheckedElement() {
-        ProgramFolder folder(false);
-        WithStrokeTable(folder);
-        ScriptedMessages messages;
-        TFrmHanZi w(folder.Folder());
+        ToolWithTable tool;
+        TFrmHanZi& w = *tool.window;
         auto* elements = Child<RadioGroup>(&w, "RgpElement");
         QCOMPARE(elements->ItemIndex(), 0);
         Click(w, "BtoSearch");
