@@ -114,4 +114,30 @@ TEST(HusbandStar, FollowingPatternWithOfficerAsUsefulGod) {
     }
 }
 
+// 申子辰 on the year, month and day branches; the stems 壬 and 癸 count
+// wherever they stand, the day stem too. Two branches of the triad (a half
+// 三合 of water) are not the 申子辰 of the saying.
+TEST(HusbandStar, WaterTripleWithWaterStems) {
+    struct Case {
+        const char* pillars;
+        bool fullTriple;
+        bool rule132;
+    } cases[] = {
+        {"甲申 丙子 壬辰 庚午", true, true},    // the day stem is 壬
+        {"甲申 丙子 戊辰 癸亥", true, true},    // the hour stem is 癸
+        {"甲申 丙子 戊辰 庚午", true, false},   // no 壬 or 癸
+        {"甲申 丙子 壬午 庚午", false, false},  // 申子 only
+    };
+    for (const Case& c : cases) {
+        ChartFixture f(c.pillars, false);
+        f.Relation(kYear, kRelHalfTriple, 0).Relation(kMonth, kRelHalfTriple, 0);
+        if (c.fullTriple)
+            f.Relation(kDay, kRelHalfTriple, 5)
+                .Relation(kYear, kRelTriple, kWater)
+                .Relation(kMonth, kRelTriple, kWater)
+                .Relation(kDay, kRelTriple, kWater);
+        EXPECT_EQ(Has(Fired(f), 132), c.rule132) << c.pillars;
+    }
+}
+
 }  // namespace
