@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_controls.h"
 #include "app/memo_text.h"
 #include "app/message_box.h"
 #include "app/write_failure.h"
@@ -25,28 +25,17 @@ TFrmEndfo::TFrmEndfo(const std::string& programFolder, IniFile& settings, QWidge
 void TFrmEndfo::BuildControls() {
     auto* heading = new QLabel(QStringLiteral("命稿尾部信息"), this);
     heading->setStyleSheet(QStringLiteral("color: #0000FF;"));
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setMinimumSize(420, 220);
-    ChkAuto = new QCheckBox(QStringLiteral("加入到命稿尾部"), this);
-    ChkAuto->setObjectName(QStringLiteral("ChkAuto"));
-
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("Btnok"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Btncancel"));
-    // Enter in the memo starts a new line; only a click confirms.
-    for (QPushButton* b : {ok, cancel}) b->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TFrmEndfo::BtnokClick);
-    connect(cancel, &QPushButton::clicked, this, &TFrmEndfo::BtncancelClick);
+    ChkAuto = Named(new QCheckBox(QStringLiteral("加入到命稿尾部"), this), "ChkAuto");
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(ChkAuto);
     bottom->addStretch();
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
+    AddButton(this, bottom, QStringLiteral("确定"), "Btnok", &TFrmEndfo::BtnokClick);
+    AddButton(this, bottom, QStringLiteral("取消"), "Btncancel", &TFrmEndfo::BtncancelClick);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(Memo1);

@@ -7,11 +7,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/RadioGroup.h"
+#include "app/dialog_controls.h"
 #include "app/message_box.h"
 #include "app/number_input.h"
 #include "app/write_failure.h"
@@ -21,12 +21,6 @@ namespace {
 
 constexpr std::string_view kSection = "set";
 constexpr int kMaxLeftMargin = 500;
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 const char* Flag(bool on) { return on ? "1" : "0"; }
 
@@ -60,12 +54,6 @@ void TFrmSet::BuildControls() {
     LedtLeftPos->setMaxLength(3);
     LedtLeftPos->setFixedWidth(48);
 
-    auto* ok = Named(new QPushButton(QStringLiteral("确定"), this), "Btnok");
-    auto* cancel = Named(new QPushButton(QStringLiteral("取消"), this), "Btncancel");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TFrmSet::BtnokClick);
-    connect(cancel, &QPushButton::clicked, this, &TFrmSet::BtncancelClick);
-
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(new QLabel(QStringLiteral("使用时间"), this));
     timeRow->addWidget(CboSelDate);
@@ -76,8 +64,8 @@ void TFrmSet::BuildControls() {
     marginRow->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    AddButton(this, buttons, QStringLiteral("确定"), "Btnok", &TFrmSet::BtnokClick)->setDefault(true);
+    AddButton(this, buttons, QStringLiteral("取消"), "Btncancel", &TFrmSet::BtncancelClick);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pillars);

@@ -4,11 +4,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/RadioGroup.h"
+#include "app/dialog_controls.h"
 #include "app/message_box.h"
 #include "app/number_input.h"
 #include "engine/symbols.h"
@@ -62,19 +62,11 @@ TFrmSetYong::TFrmSetYong(const UsefulGodSettings& a, const UsefulGodSettings& b,
 
     auto* note = new QLabel(QStringLiteral("重设以上参数将改变软件的判断。"), this);
     note->setStyleSheet(QStringLiteral("color: #0000FF;"));
-    auto* ok = new QPushButton(QStringLiteral("重新分析"), this);
-    ok->setObjectName(QStringLiteral("BtnOk"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("BtnCancel"));
-    connect(ok, &QPushButton::clicked, this, &TFrmSetYong::BtnOkClick);
-    connect(cancel, &QPushButton::clicked, this, &TFrmSetYong::BtnCancelClick);
-
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(note);
     bottom->addStretch();
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
+    AddButton(this, bottom, QStringLiteral("重新分析"), "BtnOk", &TFrmSetYong::BtnOkClick)->setDefault(true);
+    AddButton(this, bottom, QStringLiteral("取消"), "BtnCancel", &TFrmSetYong::BtnCancelClick);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1);
     layout->addLayout(bottom);

@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_controls.h"
 #include "app/memo_text.h"
 #include "app/message_box.h"
 #include "app/write_failure.h"
@@ -23,25 +23,16 @@ TFrmClassEdit::TFrmClassEdit(IniFile& settings, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("FrmClassEdit"));
     setWindowTitle(QStringLiteral("类别编辑"));
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     QString text;
     for (const std::string& name : ReadCategoryList(settings_, "")) text += QString::fromStdString(name) + u'\n';
     Memo1->setPlainText(text);
 
-    auto* save = new QPushButton(QStringLiteral("保存"), this);
-    save->setObjectName(QStringLiteral("BtnSave"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("BtnCancel"));
-    for (QPushButton* b : {save, cancel}) b->setAutoDefault(false);
-    connect(save, &QPushButton::clicked, this, &TFrmClassEdit::BtnSaveClick);
-    connect(cancel, &QPushButton::clicked, this, &TFrmClassEdit::BtnCancelClick);
-
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
+    AddButton(this, buttons, QStringLiteral("保存"), "BtnSave", &TFrmClassEdit::BtnSaveClick);
+    AddButton(this, buttons, QStringLiteral("取消"), "BtnCancel", &TFrmClassEdit::BtnCancelClick);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("一行一个类别，类别名最长6个汉字"), this));
     layout->addWidget(Memo1);

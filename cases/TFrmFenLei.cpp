@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialog_controls.h"
 #include "app/gbk_input_limit.h"
 #include "app/memo_text.h"
 #include "app/message_box.h"
@@ -24,8 +24,7 @@ TFrmFenLei::TFrmFenLei(const IniFile& settings, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("FrmFenLei"));
     setWindowTitle(QStringLiteral("分类保存"));
 
-    CboFenLei = new QComboBox(this);
-    CboFenLei->setObjectName(QStringLiteral("CboFenLei"));
+    CboFenLei = Named(new QComboBox(this), "CboFenLei");
     CboFenLei->setEditable(true);
     CboFenLei->setInsertPolicy(QComboBox::NoInsert);
     LimitToGbkBytes(*CboFenLei->lineEdit(), kCategoryBytes);
@@ -33,25 +32,16 @@ TFrmFenLei::TFrmFenLei(const IniFile& settings, QWidget* parent) : QDialog(paren
         CboFenLei->addItem(QString::fromStdString(name));
     CboFenLei->setCurrentIndex(CboFenLei->count() > 0 ? 0 : -1);
 
-    Memo1 = new QPlainTextEdit(QStringLiteral("备注:"), this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1 = Named(new QPlainTextEdit(QStringLiteral("备注:"), this), "Memo1");
     LimitMemoToGbkBytes(*Memo1, kNoteBytes);
-
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("BtnOk"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("BtnCancel"));
-    for (QPushButton* b : {ok, cancel}) b->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &TFrmFenLei::BtnOkClick);
-    connect(cancel, &QPushButton::clicked, this, &TFrmFenLei::BtnCancelClick);
 
     auto* categoryRow = new QHBoxLayout;
     categoryRow->addWidget(new QLabel(QStringLiteral("保存类别"), this));
     categoryRow->addWidget(CboFenLei, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    AddButton(this, buttons, QStringLiteral("确定"), "BtnOk", &TFrmFenLei::BtnOkClick);
+    AddButton(this, buttons, QStringLiteral("取消"), "BtnCancel", &TFrmFenLei::BtnCancelClick);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(categoryRow);
     layout->addWidget(new QLabel(QStringLiteral("附加信息"), this));

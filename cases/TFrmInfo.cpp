@@ -8,13 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/BirthPanel.h"
 #include "app/UpDownButtons.h"
 #include "app/date_time_items.h"
+#include "app/dialog_controls.h"
 #include "app/gbk_input_limit.h"
 #include "app/memo_text.h"
 #include "app/message_box.h"
@@ -28,12 +28,6 @@ constexpr std::size_t kNameBytes = 10;
 constexpr std::size_t kNoteBytes = 1000;
 
 const QString kHint = QStringLiteral("提示");
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QComboBox* DropDownList(QWidget* parent, const char* name) {
     auto* combo = Named(new QComboBox(parent), name);
@@ -92,12 +86,6 @@ void TFrmInfo::BuildControls() {
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
     LimitMemoToGbkBytes(*Memo1, kNoteBytes);
 
-    auto* save = Named(new QPushButton(QStringLiteral("保存"), this), "BtnSave");
-    auto* close = Named(new QPushButton(QStringLiteral("关闭"), this), "BtnClose");
-    for (QPushButton* b : {save, close}) b->setAutoDefault(false);
-    connect(save, &QPushButton::clicked, this, &TFrmInfo::BtnSaveClick);
-    connect(close, &QPushButton::clicked, this, &TFrmInfo::BtnCloseClick);
-
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("姓名"), this), 0, 0);
     grid->addWidget(Edtname, 0, 1);
@@ -120,8 +108,8 @@ void TFrmInfo::BuildControls() {
     grid->addLayout(place, 3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(close);
+    AddButton(this, buttons, QStringLiteral("保存"), "BtnSave", &TFrmInfo::BtnSaveClick);
+    AddButton(this, buttons, QStringLiteral("关闭"), "BtnClose", &TFrmInfo::BtnCloseClick);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(new QLabel(QStringLiteral("附加信息"), this));

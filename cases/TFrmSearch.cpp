@@ -12,6 +12,7 @@
 
 #include "app/BirthPanel.h"
 #include "app/RadioGroup.h"
+#include "app/dialog_controls.h"
 #include "app/gbk_input_limit.h"
 #include "app/message_box.h"
 #include "app/number_input.h"
@@ -28,8 +29,7 @@ constexpr std::size_t kCategoryBytes = 13;
 const QString kHint = QStringLiteral("提示");
 
 QLineEdit* YearBox(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Named(new QLineEdit(parent), name);
     box->setMaxLength(4);
     box->setFixedWidth(48);
     return box;
@@ -59,40 +59,23 @@ TFrmSearch::TFrmSearch(const MDataBase& store, const IniFile& settings, SearchCr
 }
 
 void TFrmSearch::BuildControls() {
-    RdoSex = new RadioGroup(QStringLiteral("性别"), {QStringLiteral("不分"), QStringLiteral("男"), QStringLiteral("女")}, 3, this);
-    RdoSex->setObjectName(QStringLiteral("RdoSex"));
+    RdoSex = Named(new RadioGroup(QStringLiteral("性别"), {QStringLiteral("不分"), QStringLiteral("男"), QStringLiteral("女")}, 3, this), "RdoSex");
     LedtY1 = YearBox(this, "LedtY1");
     LedtY2 = YearBox(this, "LedtY2");
-    CboFenLei = new QComboBox(this);
-    CboFenLei->setObjectName(QStringLiteral("CboFenLei"));
+    CboFenLei = Named(new QComboBox(this), "CboFenLei");
     CboFenLei->setEditable(true);
     CboFenLei->setInsertPolicy(QComboBox::NoInsert);
     LimitToGbkBytes(*CboFenLei->lineEdit(), kCategoryBytes);
-    ChkClass = new QCheckBox(QStringLiteral("全字匹配"), this);
-    ChkClass->setObjectName(QStringLiteral("ChkClass"));
-    Edtname = new QLineEdit(this);
-    Edtname->setObjectName(QStringLiteral("Edtname"));
+    ChkClass = Named(new QCheckBox(QStringLiteral("全字匹配"), this), "ChkClass");
+    Edtname = Named(new QLineEdit(this), "Edtname");
     LimitToGbkBytes(*Edtname, kNameBytes);
-    ChkName = new QCheckBox(QStringLiteral("全字匹配"), this);
-    ChkName->setObjectName(QStringLiteral("ChkName"));
-    cbodiZ = new QComboBox(this);
-    cbodiZ->setObjectName(QStringLiteral("cbodiZ"));
+    ChkName = Named(new QCheckBox(QStringLiteral("全字匹配"), this), "ChkName");
+    cbodiZ = Named(new QComboBox(this), "cbodiZ");
     cbodiZ->setMaxVisibleItems(24);
-    Animate1 = new QProgressBar(this);
-    Animate1->setObjectName(QStringLiteral("Animate1"));
+    Animate1 = Named(new QProgressBar(this), "Animate1");
     Animate1->setRange(0, 0);  // a busy indicator
     Animate1->setTextVisible(false);
     Animate1->hide();
-
-    const char* const names[3] = {"BtnFind", "BtnAll", "BtnClose"};
-    const QString captions[3] = {QStringLiteral("查找"), QStringLiteral("全部"), QStringLiteral("关闭")};
-    void (TFrmSearch::*handlers[3])() = {&TFrmSearch::BtnFindClick, &TFrmSearch::BtnAllClick, &TFrmSearch::BtnCloseClick};
-    for (int i = 0; i < 3; ++i) {
-        buttons_[i] = new QPushButton(captions[i], this);
-        buttons_[i]->setObjectName(QString::fromLatin1(names[i]));
-        connect(buttons_[i], &QPushButton::clicked, this, handlers[i]);
-    }
-    buttons_[0]->setDefault(true);
 
     auto* grid = new QGridLayout;
     grid->addWidget(RdoSex, 0, 0, 1, 4);
@@ -114,7 +97,10 @@ void TFrmSearch::BuildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Animate1);
     buttons->addStretch();
-    for (QPushButton* b : buttons_) buttons->addWidget(b);
+    buttons_[0] = AddButton(this, buttons, QStringLiteral("查找"), "BtnFind", &TFrmSearch::BtnFindClick);
+    buttons_[1] = AddButton(this, buttons, QStringLiteral("全部"), "BtnAll", &TFrmSearch::BtnAllClick);
+    buttons_[2] = AddButton(this, buttons, QStringLiteral("关闭"), "BtnClose", &TFrmSearch::BtnCloseClick);
+    buttons_[0]->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
