@@ -28,7 +28,8 @@ void CBaZiEx::JudgeStrength() {
     chart.specialPattern = static_cast<int16_t>(FindSpecialPattern(specialGods));
     if (!coupleMode) {
         // The user's class; the five gods were set from the user's groups.
-        chart.strengthGrade = chart.strengthClass = userSettings.strengthClass;
+        chart.strengthClass = userSettings.strengthClass;
+        chart.strengthGrade = analysis::GradeOfClass(chart.strengthClass);
     } else {
         analysis::Strength s = analysis::StrengthOf(chart.dayMasterTotal, chart.stemInfo[2].season);
         chart.strengthGrade = s.grade;

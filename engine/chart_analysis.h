@@ -33,6 +33,11 @@ struct Strength {
 };
 Strength StrengthOf(int dayMasterTotal, int season);
 
+// The grade that goes with a strength class the user chose: 太弱 … 太旺 are
+// grades 1 … 5, 从旺 follows an extremely strong day master (6) and 从弱 an
+// extremely weak one (0).
+uint8_t GradeOfClass(int strengthClass);
+
 // The useful-god element of a strength class for a day master of element E.
 int UsefulGodElement(int strengthClass, int dayElement);
 

@@ -74,6 +74,12 @@ Strength StrengthOf(int total, int season) {
     return {6, static_cast<uint8_t>(season < 2 ? 0 : 5)};
 }
 
+uint8_t GradeOfClass(int strengthClass) {
+    if (strengthClass == 0) return 6;
+    if (strengthClass == 6) return 0;
+    return static_cast<uint8_t>(strengthClass);
+}
+
 int UsefulGodElement(int strengthClass, int dayElement) {
     // 从旺 印, 太弱 比劫, 偏弱 印, 平和 印, 偏旺 财, 太旺 官杀, 从弱 财.
     static constexpr int kOffset[7] = {4, 0, 4, 4, 2, 3, 2};

@@ -127,6 +127,25 @@ TEST_F(CoupleEngineTest, RecomputationKeepsBothChartTextsAndTakesTheUsersGods) {
     }
 }
 
+TEST_F(CoupleEngineTest, UsersFollowingClassesGetTheMatchingGrade) {
+    // 从旺 is an extremely strong day master and 从弱 an extremely weak one:
+    // the readings that go by the grade must see them that way.
+    CBaZiEx engine(Folder());
+    engine.showReport = 0;
+    ASSERT_TRUE(engine.ComputeCouple(a_, b_));
+    UsefulGodSettings sa, sb;
+    engine.ReadUsefulGodSettings(sa, sb);
+    struct Case { uint8_t strengthClass, grade; };
+    for (Case c : {Case{0, 6}, Case{1, 1}, Case{3, 3}, Case{5, 5}, Case{6, 0}}) {
+        sa.strengthClass = sb.strengthClass = c.strengthClass;
+        engine.RecomputeWithSettings(sa, sb);
+        for (int person = 0; person < 2; ++person) {
+            EXPECT_EQ(engine.Chart(person).strengthClass, c.strengthClass);
+            EXPECT_EQ(engine.Chart(person).strengthGrade, c.grade) << "class " << int(c.strengthClass);
+        }
+    }
+}
+
 TEST_F(CoupleEngineTest, FailureOfTheSecondPersonAfterAGoodFirst) {
     CBaZiEx engine(Folder());
     ASSERT_TRUE(engine.ComputeCouple(a_, b_));
