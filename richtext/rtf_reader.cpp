@@ -77,7 +77,7 @@ public:
             case RtfToken::Kind::GroupClose: CloseGroup(); break;
             case RtfToken::Kind::Word: Word(t); break;
             case RtfToken::Kind::Symbol: Symbol(static_cast<char>(t.byte)); break;
-            case RtfToken::Kind::HexByte: Bytes(std::string_view(reinterpret_cast<const char*>(&t.byte), 1)); break;
+            case RtfToken::Kind::HexBytes:
             case RtfToken::Kind::Text: Bytes(t.text); break;
             }
         }

@@ -67,16 +67,22 @@ RtfToken RtfScanner::ReadControl() {
     }
     ++pos_;
     if (c == '\'') {
-        int hi = pos_ < in_.size() ? HexValue(in_[pos_]) : -1;
-        int lo = hi >= 0 && pos_ + 1 < in_.size() ? HexValue(in_[pos_ + 1]) : -1;
-        if (lo >= 0) {
-            pos_ += 2;
-            t.kind = RtfToken::Kind::HexByte;
-            t.byte = static_cast<unsigned char>(hi * 16 + lo);
+        // Chinese text is rows of \'hh: they make one token.
+        hexBytes_.clear();
+        if (ReadHexByte()) {
+            while (pos_ + 1 < in_.size() && in_[pos_] == '\\' && in_[pos_ + 1] == '\'') {
+                pos_ += 2;
+                if (!ReadHexByte()) {
+                    pos_ -= 2;  // the broken one is a token of its own
+                    break;
+                }
+            }
+            t.kind = RtfToken::Kind::HexBytes;
+            t.text = hexBytes_;
             return t;
         }
         // A broken \'h: its one good digit goes with it, nothing is made of it.
-        if (hi >= 0) ++pos_;
+        if (pos_ < in_.size() && HexValue(in_[pos_]) >= 0) ++pos_;
         t.kind = RtfToken::Kind::Symbol;
         t.byte = '\'';
         return t;
@@ -113,6 +119,17 @@ void RtfScanner::ReadWord(RtfToken& t) {
     }
     if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;  // the delimiting space belongs to the word
     if (t.word == "bin" && t.hasParam) SkipBinary(t.param);
+}
+
+// Reads the two hex digits after \' into hexBytes_; false (reading nothing)
+// when they are not two hex digits.
+bool RtfScanner::ReadHexByte() {
+    int hi = pos_ < in_.size() ? HexValue(in_[pos_]) : -1;
+    int lo = hi >= 0 && pos_ + 1 < in_.size() ? HexValue(in_[pos_ + 1]) : -1;
+    if (lo < 0) return false;
+    pos_ += 2;
+    hexBytes_ += static_cast<char>(hi * 16 + lo);
+    return true;
 }
 
 void RtfScanner::SkipBinary(int64_t count) {

@@ -5,18 +5,21 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace richtext {
 
 struct RtfToken {
-    enum class Kind : uint8_t { End, GroupOpen, GroupClose, Word, Symbol, HexByte, Text };
+    enum class Kind : uint8_t { End, GroupOpen, GroupClose, Word, Symbol, HexBytes, Text };
     Kind kind = Kind::End;
     std::string_view word;    // Word: its letters; empty for a word too long to be one
     bool hasParam = false;    // Word: a number followed it
     int param = 0;            // Word: the number, clamped to 32 bits
-    unsigned char byte = 0;   // Symbol: the character; HexByte: the byte's value
-    std::string_view text;    // Text: bytes without braces, backslashes or line breaks
+    unsigned char byte = 0;   // Symbol: the character
+    // Text: bytes without braces, backslashes or line breaks. HexBytes: the
+    // values of a row of \'hh escapes, valid until the next call.
+    std::string_view text;
 };
 
 class RtfScanner {
@@ -35,9 +38,11 @@ private:
     RtfToken ReadControl();
     void ReadWord(RtfToken& t);
     void SkipBinary(int64_t count);
+    bool ReadHexByte();
 
     std::string_view in_;
     std::size_t pos_ = 0;
+    std::string hexBytes_;
 };
 
 }  // namespace richtext

@@ -33,10 +33,14 @@ public:
         out_ += text;
         needSpace_ = false;
     }
-    void HexByte(unsigned char b) {
+    // Bytes of the code page as \'hh escapes.
+    void HexBytes(const char* bytes, std::size_t count) {
         static constexpr char kHex[] = "0123456789abcdef";
-        const char escape[4] = {'\\', '\'', kHex[b >> 4], kHex[b & 15]};
-        out_.append(escape, 4);
+        for (std::size_t i = 0; i < count; ++i) {
+            unsigned char b = static_cast<unsigned char>(bytes[i]);
+            const char escape[4] = {'\\', '\'', kHex[b >> 4], kHex[b & 15]};
+            out_.append(escape, 4);
+        }
         needSpace_ = false;
     }
     // \uN takes a signed 16-bit number; "?" is what older readers show instead.
@@ -76,18 +80,22 @@ private:
                 ++g;
                 continue;
             }
-            std::size_t start = pos;
-            char32_t cp = NextCodePoint(utf8, pos);
-            if (pos - start == 1) return false;  // a non-ASCII character takes two bytes or more
             unsigned char b = static_cast<unsigned char>(gbkBytes[g]);
             if (b == '?') {
+                std::size_t start = pos;
+                char32_t cp = NextCodePoint(utf8, pos);
+                if (pos - start == 1) return false;  // a non-ASCII character takes two bytes or more
                 UnicodeCharacter(cp);
                 ++g;
                 continue;
             }
+            // The codec took the character: a well-formed sequence.
+            std::size_t length = Utf8SequenceLength(lead);
+            if (length == 0 || pos + length > utf8.size()) return false;
             std::size_t width = b >= 0x81 && b <= 0xFE && g + 1 < gbkBytes.size() ? 2 : 1;
-            for (std::size_t i = 0; i < width; ++i) HexByte(static_cast<unsigned char>(gbkBytes[g + i]));
+            HexBytes(gbkBytes.data() + g, width);
             g += width;
+            pos += length;
         }
         return true;
     }
@@ -134,17 +142,21 @@ public:
     std::string Write() {
         for (const Paragraph& p : doc_.paragraphs) WriteParagraph(p);
         // The tables come first but are known only after the body.
-        std::string out = Header();
-        out += body_.Take();
+        std::string out = body_.Take();
+        out.insert(0, Header());
         out += "}\r\n";
         return out;
     }
 
 private:
     static std::size_t EstimatedSize(const RichDocument& doc) {
-        std::size_t n = 256;
-        for (const Paragraph& p : doc.paragraphs)
+        // Room for the tables, and about what a Chinese text takes: a
+        // character of three UTF-8 bytes becomes \'hh\'hh.
+        std::size_t n = 1024;
+        for (const Paragraph& p : doc.paragraphs) {
+            n += 32;
             for (const TextRun& r : p.runs) n += r.text.size() * 3 + 24;
+        }
         return n;
     }
 

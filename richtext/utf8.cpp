@@ -5,16 +5,6 @@ namespace {
 
 bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
-// Length of the sequence that a lead byte starts (1 for ASCII), 0 for a byte
-// that starts none.
-std::size_t Utf8SequenceLength(unsigned char b) {
-    if (b < 0x80) return 1;
-    if (b >= 0xC2 && b <= 0xDF) return 2;
-    if (b >= 0xE0 && b <= 0xEF) return 3;
-    if (b >= 0xF0 && b <= 0xF4) return 4;
-    return 0;
-}
-
 // Decodes the complete sequence of length n at pos (its lead byte already
 // checked); false when it is malformed: a missing continuation byte, an
 // overlong form, a surrogate, beyond U+10FFFF.
@@ -40,6 +30,14 @@ bool Decode(std::string_view s, std::size_t pos, std::size_t n, char32_t& cp) {
 }
 
 }  // namespace
+
+std::size_t Utf8SequenceLength(unsigned char b) {
+    if (b < 0x80) return 1;
+    if (b >= 0xC2 && b <= 0xDF) return 2;
+    if (b >= 0xE0 && b <= 0xEF) return 3;
+    if (b >= 0xF0 && b <= 0xF4) return 4;
+    return 0;
+}
 
 char32_t NextCodePoint(std::string_view utf8, std::size_t& pos) {
     std::size_t n = Utf8SequenceLength(static_cast<unsigned char>(utf8[pos]));

@@ -15,6 +15,10 @@ char32_t NextCodePoint(std::string_view utf8, std::size_t& pos);
 
 void AppendUtf8(std::string& out, char32_t codePoint);
 
+// Length of the sequence that a lead byte starts (1 for ASCII), 0 for a byte
+// that starts none.
+std::size_t Utf8SequenceLength(unsigned char lead);
+
 // The text with every malformed sequence replaced by U+FFFD.
 std::string ToWellFormedUtf8(std::string_view bytes);
 

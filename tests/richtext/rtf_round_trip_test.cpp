@@ -46,5 +46,20 @@ TEST(RtfWriter, WritesLikeTheWindowsRichTextControl) {
     for (const char* piece : expected) EXPECT_NE(rtf.find(piece), std::string::npos) << piece << "\n" << rtf;
 }
 
+TEST(RtfWriter, MalformedUtf8IsWrittenAsReplacementCharacters) {
+    struct Case { const char* text; const char* back; };
+    const Case cases[] = {
+        {"a\xE7\x94" "b", "a\uFFFD\uFFFD" "b"},     // a character cut short
+        {"\xC0\xAF中", "\uFFFD\uFFFD中"},              // an overlong form
+        {"\xED\xA0\x80x", "\uFFFD\uFFFD\uFFFDx"},  // a surrogate
+        {"中\xFF", "中\uFFFD"},
+    };
+    for (const Case& c : cases) {
+        RichDocument back;
+        ASSERT_TRUE(ReadRtf(WriteRtf(DocumentFromText(c.text)), back));
+        EXPECT_EQ(PlainText(back, ""), c.back) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace richtext
