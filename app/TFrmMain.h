@@ -24,6 +24,7 @@ class QMenu;
 class QPushButton;
 class QSplitter;
 class QTextEdit;
+class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -150,8 +151,8 @@ private:
     SearchCriteria searchCriteria{};
     QMenu* PopMingLi;
     QMenu* moveMenu_;
-    QPushButton* SbtoSave;
-    QPushButton* BtoNew;
+    QToolButton* SbtoSave;
+    QToolButton* BtoNew;
     // ---- end of the case library
 
     QTreeWidget* Tree;

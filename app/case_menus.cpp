@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPushButton>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -100,19 +100,20 @@ QWidget* TFrmMain::BuildCaseButtons() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 3, 0, 3);
     layout->setSpacing(2);
-    SbtoSave = new QPushButton(column);
+    SbtoSave = new QToolButton(column);
     SbtoSave->setObjectName(QStringLiteral("SbtoSave"));
     SbtoSave->setToolTip(QStringLiteral("保存八字"));
-    BtoNew = new QPushButton(QStringLiteral("新建"), column);
+    BtoNew = new QToolButton(column);
+    BtoNew->setText(QStringLiteral("新建"));
     BtoNew->setObjectName(QStringLiteral("BtoNew"));
     BtoNew->setToolTip(QStringLiteral("新建命例"));
-    for (QPushButton* button : {SbtoSave, BtoNew}) {
-        button->setFixedSize(48, 24);
-        button->setAutoDefault(false);
+    // Small buttons beside "测算", so that the bar stays as narrow as the panels allow.
+    for (QToolButton* button : {SbtoSave, BtoNew}) {
+        button->setFixedSize(30, 24);
         layout->addWidget(button);
     }
-    connect(SbtoSave, &QPushButton::clicked, this, &TFrmMain::SaveCase);
-    connect(BtoNew, &QPushButton::clicked, this, &TFrmMain::BtoNewClick);
+    connect(SbtoSave, &QToolButton::clicked, this, &TFrmMain::SaveCase);
+    connect(BtoNew, &QToolButton::clicked, this, &TFrmMain::BtoNewClick);
     ShowSaveButtonAs(false);
     return column;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "cases/data_file.h"
@@ -77,6 +78,39 @@ bool MDataBase::ReadCase(int number, CaseRecord& record) const {
     if (!ReadSlot(number, bytes.data())) return false;
     record = DecodeCase(bytes.data());
     return record.deleted == 0;
+}
+
+void MDataBase::ReadCases(const std::vector<int>& numbers, const CaseVisitor& live) const {
+    StoreHeader header;
+    if (!ReadHeader(header)) return;
+    // Runs of consecutive numbers (the usual list) are read a block at a time.
+    constexpr std::size_t kBlockRecords = 256;
+    std::vector<unsigned char> block(kBlockRecords * kCaseRecordSize);
+    std::unique_ptr<DataFile> file;
+    int openFile = -1;
+    for (std::size_t i = 0; i < numbers.size();) {
+        const int first = numbers[i];
+        if (first < 0 || first >= header.slotCount) {
+            ++i;
+            continue;
+        }
+        const SlotAddress at = AddressOf(first);
+        std::size_t run = 1;
+        while (run < kBlockRecords && i + run < numbers.size() && numbers[i + run] == first + static_cast<int>(run) &&
+               first + static_cast<int>(run) < header.slotCount &&
+               AddressOf(first + static_cast<int32_t>(run)).file == at.file)
+            ++run;
+        if (at.file != openFile) {
+            file = std::make_unique<DataFile>(DataFilePath(prefix_, at.file), DataFile::Mode::Read);
+            openFile = at.file;
+        }
+        const std::size_t held = file->ReadAt(at.offset, block.data(), run * kCaseRecordSize) / kCaseRecordSize;
+        for (std::size_t k = 0; k < held; ++k) {
+            const unsigned char* bytes = block.data() + k * kCaseRecordSize;
+            if (IsLive(bytes)) live(first + static_cast<int>(k), DecodeCase(bytes));
+        }
+        i += run;
+    }
 }
 
 bool MDataBase::WriteCase(int number, const CaseRecord& record) {

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,13 @@ public:
     // gives false and leaves the record untouched; a deleted slot fills the
     // record and gives false.
     bool ReadCase(int number, CaseRecord& record) const;
+
+    // Reads the slots of the listed numbers, in list order, and hands every
+    // live one to `live`: one pass with each data file opened once, for
+    // lists of many cases (the case tree of the whole store). Numbers outside
+    // the store and slots no file holds in full are passed over.
+    using CaseVisitor = std::function<void(int number, const CaseRecord& record)>;
+    void ReadCases(const std::vector<int>& numbers, const CaseVisitor& live) const;
 
     // Overwrites an existing slot with the record; false when the number is
     // outside 0 … CaseCount() − 1 or the slot could not be written.

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <filesystem>
 #include <functional>
@@ -167,7 +168,7 @@ private slots:
         QCOMPARE(Texts(root->child(0)), (QStringList{"甲一  公1980-5-17|0", "丙三  公1980-5-17|2"}));
         QCOMPARE(Texts(root->child(1)), (QStringList{"乙二  农闰-2-5-3|1"}));
         QVERIFY(!root->child(0)->isExpanded());
-        QCOMPARE(lib.Get<QPushButton>("SbtoSave")->text(), QStringLiteral("存新"));
+        QCOMPARE(lib.Get<QToolButton>("SbtoSave")->text(), QStringLiteral("存新"));
 
         // Double-clicking a category views nothing.
         emit lib.Tree()->itemDoubleClicked(root->child(0), 0);
@@ -203,7 +204,7 @@ private slots:
 
     void savingTwiceGivesConsecutiveNumbers() {
         Library lib;
-        lib.Get<QPushButton>("SbtoSave")->click();
+        lib.Get<QToolButton>("SbtoSave")->click();
         QCOMPARE(lib.Shown(), QStringList{"请先排一个正确的盘后再保存"});
         QCOMPARE(lib.messages.shown[0].icon, MessageIcon::Information);
 
@@ -213,7 +214,7 @@ private slots:
         ChooseCategory(QStringLiteral("同事"));
         lib.window->SaveCase();
         ChooseCategory(QStringLiteral("同事"));
-        lib.Get<QPushButton>("SbtoSave")->click();
+        lib.Get<QToolButton>("SbtoSave")->click();
         WhenModal<TFrmFenLei>([](TFrmFenLei* dialog) { dialog->reject(); });
         lib.window->SaveCase();  // cancelled: nothing stored
 
@@ -254,7 +255,7 @@ private slots:
         QCOMPARE(gbk::ReadField(lib.window->InputA().name), std::string("张三"));
         QCOMPARE(lib.window->InputB().year, int16_t(1982));
         QCOMPARE(lib.Get<QLineEdit>("EdtYear2")->text(), QStringLiteral("1982"));
-        auto* save = lib.Get<QPushButton>("SbtoSave");
+        auto* save = lib.Get<QToolButton>("SbtoSave");
         QCOMPARE(save->text(), QStringLiteral("存旧"));
         QCOMPARE(save->palette().color(QPalette::ButtonText), QColor(0, 0, 255));
         QVERIFY(lib.View()->toPlainText().startsWith(QStringLiteral("甲命八字：")));
@@ -270,7 +271,7 @@ private slots:
         QVERIFY(lib.window->ChartReady());
         QCOMPARE(ReportText(lib.Report(0)), std::string("存档命稿\n第二行\n"));
 
-        lib.Get<QPushButton>("BtoNew")->click();
+        lib.Get<QToolButton>("BtoNew")->click();
         QVERIFY(!lib.window->SavedCaseMode());
         QVERIFY(!lib.window->ChartReady());
         QVERIFY(lib.View()->toPlainText().isEmpty());
@@ -302,7 +303,7 @@ private slots:
         // Declining keeps the file; "新建" and closing ask the same way.
         QTest::keyClicks(lib.View(), QStringLiteral("x"));
         lib.messages.shown.clear();
-        lib.Get<QPushButton>("BtoNew")->click();
+        lib.Get<QToolButton>("BtoNew")->click();
         QCOMPARE(lib.Shown(), QStringList{"当前命例文本已改变，要保存吗？"});
         QCOMPARE(ReportText(lib.Report(0)), edited.toStdString() + "\n");
         lib.View(0, 0);
@@ -354,7 +355,7 @@ private slots:
         QVERIFY(lib.View()->toPlainText().isEmpty());
         QVERIFY(!lib.window->ChartReady());
         QVERIFY(!lib.window->SavedCaseMode());  // a later save is a new case
-        QCOMPARE(lib.Get<QPushButton>("SbtoSave")->text(), QStringLiteral("存新"));
+        QCOMPARE(lib.Get<QToolButton>("SbtoSave")->text(), QStringLiteral("存新"));
         QCOMPARE(lib.Get<QLineEdit>("Edtname")->text(), QStringLiteral("张三"));
         QVERIFY(!fs::exists(lib.Report(0)));
         CaseRecord gone;
