@@ -188,6 +188,8 @@ void BirthPanel::UpDyearClick(int position) { EdtYear->setText(QString::number(S
 
 QString BirthPanel::PersonWord() const { return person_ == 0 ? QStringLiteral("甲命") : QStringLiteral("乙命"); }
 
+bool BirthPanel::Male() const { return Rdona->isChecked(); }
+
 bool BirthPanel::ReadPanel(BirthData& birth) {
     if (Edtname->text().isEmpty()) {
         Messages().Notice(window(), PersonWord() + QStringLiteral("姓名不能为空"), QStringLiteral("提示"),

@@ -50,6 +50,9 @@ public:
     // one when the stored index is not below the city count).
     void ShowPerson(const CasePerson& person);
 
+    // The sex chosen: "男" rather than "女".
+    bool Male() const;
+
     // Checks the name and the year and fills the record; on a fault shows its
     // message, focuses the offending box and returns false.
     bool ReadPanel(BirthData& birth);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <numeric>
@@ -15,22 +16,18 @@
 #include "app/ChartPictureWidget.h"
 #include "app/fonts.h"
 #include "app/message_box.h"
+#include "app/report_appearance.h"
 #include "app/report_modified.h"
+#include "app/report_popup.h"
 #include "app/report_rendering.h"
 #include "engine/CBaZiEx.h"
 #include "engine/file_util.h"
 #include "engine/ini_file.h"
-#include "tools/TFrmDiLi.h"
 #include "tools/place_list.h"
 
 namespace {
 
 constexpr int kMinTreeWidth = 30;
-// 0x00BBGGRR: red 0xD0, green 0xCC, blue 0xC0, a light grey.
-constexpr int kDefaultBackground = 12635344;
-
-QColor FromWindowsColor(int value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
-int ToWindowsColor(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
 
 // The program folder, always with a trailing "/".
 std::string FolderWithSlash(std::string folder) {
@@ -80,6 +77,7 @@ void TFrmMain::BuildLayout() {
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                      palette.color(QPalette::Active, QPalette::HighlightedText));
     Redtbazi->setPalette(palette);
+    BuildReportPopup(*Redtbazi);
 
     Splitter1 = new QSplitter(Qt::Horizontal, this);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -121,6 +119,7 @@ void TFrmMain::BuildLayout() {
     barLayout->addWidget(panelB_);
     barLayout->addStretch();
     barLayout->addWidget(BuildCaseButtons());
+    barLayout->addWidget(BuildSetButton());
     barLayout->addWidget(BtnPai);
 
     auto* central = new QWidget(this);
@@ -136,12 +135,7 @@ void TFrmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
     file->setObjectName(QStringLiteral("MenuFile"));
     BuildCaseMenus(file);
-    menuBar()->addMenu(QStringLiteral("命理知识(&S)"))->setObjectName(QStringLiteral("MenuKnowledge"));
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("辅助工具(&T)"));
-    tools->setObjectName(QStringLiteral("MenuTools"));
-    tools->addAction(QStringLiteral("经纬度设置"), this, &TFrmMain::TmDiLiClick);
-    menuBar()->addMenu(QStringLiteral("选项(&O)"))->setObjectName(QStringLiteral("MenuOptions"));
-    menuBar()->addMenu(QStringLiteral("帮助(&H)"))->setObjectName(QStringLiteral("MenuHelp"));
+    BuildToolMenus();
 }
 
 // The program folder is fixed at construction.
@@ -188,10 +182,7 @@ void TFrmMain::RestoreWindowState() {
     QString fontName = QString::fromStdString(ini.ReadString("minggao", "fname", kDefaultFontName.toStdString()));
     if (fontName.trimmed().isEmpty()) fontName = kDefaultFontName;
     Redtbazi->setFont(FontNamed(fontName, ini.ReadInteger("minggao", "fsize", 12)));
-    QPalette palette = Redtbazi->palette();
-    palette.setColor(QPalette::Base, FromWindowsColor(ini.ReadInteger("minggao", "bcolor", kDefaultBackground)));
-    palette.setColor(QPalette::Text, Qt::black);
-    Redtbazi->setPalette(palette);
+    SetReportBackground(*Redtbazi, FromWindowsColor(ini.ReadInteger("minggao", "bcolor", kDefaultBackground)));
 
     panelA_->SelectPlace(ini.ReadInteger("winpos", "sheng", 0), ini.ReadInteger("winpos", "shi", 0));
     panelB_->SelectPlace(ini.ReadInteger("winpos", "sheng2", 0), ini.ReadInteger("winpos", "shi2", 0));
@@ -228,7 +219,7 @@ void TFrmMain::SaveWindowState() {
     const QFont font = Redtbazi->font();
     ini.WriteString("minggao", "fname", font.family().toStdString());
     ini.WriteInteger("minggao", "fsize", font.pointSize());
-    ini.WriteInteger("minggao", "bcolor", ToWindowsColor(Redtbazi->palette().color(QPalette::Base)));
+    ini.WriteInteger("minggao", "bcolor", ToWindowsColor(ReportBackground(*Redtbazi)));
     ini.WriteInteger("winpos", "sheng", panelA_->ProvinceIndex());
     ini.WriteInteger("winpos", "shi", panelA_->CityIndex());
     ini.WriteInteger("winpos", "sheng2", panelB_->ProvinceIndex());
@@ -276,9 +267,4 @@ void TFrmMain::ShowEngineResult() {
     if (engine_->showReport)
         ShowStyledReport(*Redtbazi, engine_->viewText, engine_->viewSpans, engine_->viewLeftIndent);
     ImgBaZi->SetPicture(engine_->picture);
-}
-
-void TFrmMain::TmDiLiClick() {
-    TFrmDiLi dialog(programFolder_, this);
-    dialog.exec();
 }

@@ -102,7 +102,29 @@ private:
     void BuildMenus();
     void RestoreWindowState();
     void SaveWindowState();
-    void TmDiLiClick();
+
+    // ---- The menus beside "文件(&F)" (main_menus.cpp) and the button
+    // "设定用神" (useful_god_command.cpp); the report view's popup menu is
+    // BuildReportPopup's (report_popup.cpp).
+    void BuildToolMenus();
+    QToolButton* BuildSetButton();
+    void TBtoSyongClick();   // "设定用神": recompute with the user's useful god
+    void TmPingYuClick();    // "八字断语"
+    void TmHeLuoClick();     // "河洛图像"
+    void TmZhiShiClick();    // "相关知识"
+    void TmfangtuiClick();   // "反推八字"
+    void TmHuaiYunClick();   // "测怀孕"
+    void TmTestNameClick();  // "巧猜姓氏"
+    void TmHanZiClick();     // "姓名与五行"
+    void TmDiLiClick();      // "经纬度设置"
+    void TmWnlClick();       // "万年历"
+    void TmDefaultClick();   // "命稿设置" ▸ "默认"
+    void TmFontClick();      // "命稿设置" ▸ "字体设置"
+    void TmColorClick();     // "命稿设置" ▸ "背景色设置"
+    void TmSetClick();       // "排盘设置"
+    void TmEndInfoClick();   // "命稿结尾信息"
+    void TmHelpClick();      // "软件帮助"
+    // ---- end of the menus
 
     // ---- The case library (see above).
     void BuildCaseMenus(QMenu* file);
@@ -161,5 +183,6 @@ private:
     ChartPictureWidget* ImgBaZi;
     BirthPanel* panelA_;
     BirthPanel* panelB_;
+    QToolButton* SbtoSet;
     QPushButton* BtnPai;
 };

@@ -1,0 +1,118 @@
+// The main window's menus beside "文件(&F)": the knowledge and tool windows,
+// the report's looks and options, and the help documents.
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextEdit>
+
+#include "app/BirthPanel.h"
+#include "app/TFrmEndfo.h"
+#include "app/TFrmMain.h"
+#include "app/TFrmSet.h"
+#include "app/help_documents.h"
+#include "app/message_box.h"
+#include "app/report_appearance.h"
+#include "tools/TFrmDiLi.h"
+#include "tools/TFrmFanTui.h"
+#include "tools/TFrmHanZi.h"
+#include "tools/TFrmHeLuo.h"
+#include "tools/TFrmHuaiYun.h"
+#include "tools/TFrmPingYu.h"
+#include "tools/TFrmTestName.h"
+#include "tools/TFrmWnl.h"
+
+namespace {
+
+// A modal dialog lives from its menu command to its closing.
+template <typename Dialog, typename... Args>
+void ShowModal(Args&&... args) {
+    Dialog dialog(std::forward<Args>(args)...);
+    dialog.exec();
+}
+
+}  // namespace
+
+void TFrmMain::BuildToolMenus() {
+    struct Item {
+        const char* name;  // nullptr: a separator
+        const char* text;
+        void (TFrmMain::*handler)();
+    };
+    auto fill = [this](QMenu* menu, std::initializer_list<Item> items) {
+        for (const Item& item : items) {
+            if (!item.name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf8(item.text));
+            action->setObjectName(QString::fromLatin1(item.name));
+            connect(action, &QAction::triggered, this, item.handler);
+        }
+    };
+    auto addMenu = [this](QMenuBar* bar, const char* name, const char* text) {
+        QMenu* menu = bar->addMenu(QString::fromUtf8(text));
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+
+    fill(addMenu(menuBar(), "MenuKnowledge", "命理知识(&S)"), {
+        {"TmPingYu", "八字断语", &TFrmMain::TmPingYuClick},
+        {"TmHeLuo", "河洛图像", &TFrmMain::TmHeLuoClick},
+        {"TmZhiShi", "相关知识", &TFrmMain::TmZhiShiClick},
+    });
+    fill(addMenu(menuBar(), "MenuTools", "辅助工具(&T)"), {
+        {"Tmfangtui", "反推八字", &TFrmMain::TmfangtuiClick},
+        {"TmHuaiYun", "测怀孕", &TFrmMain::TmHuaiYunClick},
+        {"TmTestName", "巧猜姓氏", &TFrmMain::TmTestNameClick},
+        {"TmHanZi", "姓名与五行", &TFrmMain::TmHanZiClick},
+        {nullptr, nullptr, nullptr},
+        {"TmDiLi", "经纬度设置", &TFrmMain::TmDiLiClick},
+        {"TmWnl", "万年历", &TFrmMain::TmWnlClick},
+    });
+    QMenu* options = addMenu(menuBar(), "MenuOptions", "选项(&O)");
+    QMenu* looks = options->addMenu(QStringLiteral("命稿设置"));
+    looks->setObjectName(QStringLiteral("MenuReportLooks"));
+    fill(looks, {
+        {"TmDefault", "默认", &TFrmMain::TmDefaultClick},
+        {"TmFont", "字体设置", &TFrmMain::TmFontClick},
+        {"TmColor", "背景色设置", &TFrmMain::TmColorClick},
+    });
+    fill(options, {
+        {"TmSet", "排盘设置", &TFrmMain::TmSetClick},
+        {"TmEndInfo", "命稿结尾信息", &TFrmMain::TmEndInfoClick},
+    });
+    fill(addMenu(menuBar(), "MenuHelp", "帮助(&H)"), {
+        {"TmHelp", "软件帮助", &TFrmMain::TmHelpClick},
+    });
+}
+
+void TFrmMain::TmPingYuClick() { TFrmPingYu::Open(programFolder_, this); }
+void TFrmMain::TmHeLuoClick() { ShowModal<TFrmHeLuo>(this); }
+void TFrmMain::TmZhiShiClick() { OpenHelpDocument(programFolder_, kKnowledgeDocument); }
+
+// The reverse search starts from the pillars of the chart computed last
+// (乙命's after a computation; four 癸亥 before the first) and 甲命's sex.
+void TFrmMain::TmfangtuiClick() { ShowModal<TFrmFanTui>(lastPillars, panelA_->Male(), this); }
+void TFrmMain::TmHuaiYunClick() { ShowModal<TFrmHuaiYun>(this); }
+void TFrmMain::TmTestNameClick() { ShowModal<TFrmTestName>(this); }
+void TFrmMain::TmHanZiClick() { ShowModal<TFrmHanZi>(programFolder_, this); }
+void TFrmMain::TmDiLiClick() { ShowModal<TFrmDiLi>(programFolder_, this); }
+void TFrmMain::TmWnlClick() { TFrmWnl::Open(this); }
+
+// The looks change the view at once and reach the settings file when the
+// window closes.
+void TFrmMain::TmDefaultClick() {
+    ResetReportLooks(*Redtbazi);
+    Messages().Plain(this, QStringLiteral("设置完成"));
+}
+
+void TFrmMain::TmFontClick() {
+    if (ChooseReportFont(*Redtbazi, this)) Messages().Plain(this, QStringLiteral("设置完成"));
+}
+
+void TFrmMain::TmColorClick() {
+    if (ChooseReportBackground(*Redtbazi, this)) Messages().Plain(this, QStringLiteral("设置完成"));
+}
+
+void TFrmMain::TmSetClick() { ShowModal<TFrmSet>(*settings_, this); }
+void TFrmMain::TmEndInfoClick() { ShowModal<TFrmEndfo>(programFolder_, *settings_, this); }
+void TFrmMain::TmHelpClick() { OpenHelpDocument(programFolder_, kProgramHelpDocument); }

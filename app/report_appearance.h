@@ -1,0 +1,35 @@
+// The report view's looks that the settings file keeps (section "minggao"):
+// font name, font size and background colour, and the commands of
+// "选项(&O)" ▸ "命稿设置" and of the popup item "设置选中文本" that change them
+// or the look of the selected text.
+#pragma once
+
+#include <QColor>
+
+class QTextEdit;
+class QWidget;
+
+// The stored colour is a Windows colour value 0x00BBGGRR. The default is
+// red 0xD0, green 0xCC, blue 0xC0, a light grey.
+inline constexpr int kDefaultBackground = 12635344;
+QColor FromWindowsColor(int value);
+int ToWindowsColor(const QColor& colour);
+
+QColor ReportBackground(const QTextEdit& view);
+// The background behind the text; the text itself is black unless styled.
+void SetReportBackground(QTextEdit& view, const QColor& colour);
+
+// "默认": "宋体", 12 points, the light grey.
+void ResetReportLooks(QTextEdit& view);
+// "字体设置": the font dialog preset with the view's font; on OK the chosen
+// name and size become the view's (style and colour are the report's own).
+// False when cancelled.
+bool ChooseReportFont(QTextEdit& view, QWidget* parent);
+// "背景色设置": the colour dialog preset with the background; false when
+// cancelled.
+bool ChooseReportBackground(QTextEdit& view, QWidget* parent);
+
+// "设置选中文本": with a selection, the font dialog preset with the selected
+// text's font, size, style and colour, which on OK become the selection's.
+// Nothing happens without a selection.
+void RestyleSelection(QTextEdit& view, QWidget* parent);
