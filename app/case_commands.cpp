@@ -130,7 +130,10 @@ bool TFrmMain::LoadSavedReport() {
     // computation fails.
     Redtbazi->clear();
     if (!fileutil::Exists(savedCaseFile)) return false;
-    if (LoadReportFileInto(*Redtbazi, savedCaseFile)) return true;
+    if (LoadReportFileInto(*Redtbazi, savedCaseFile)) {
+        Redtbazi->document()->setModified(false);  // the stored text, unedited
+        return true;
+    }
     Messages().Notice(this,
                       QStringLiteral("无法读取命稿文件") + ReportFileName(savedCaseNumber) +
                           QStringLiteral("，显示的是重新排出的命稿。"),

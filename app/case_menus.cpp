@@ -2,6 +2,7 @@
 // popup menu PopMingLi with its enabling rules and the "移动到" submenu, and
 // the buttons "存新"/"存旧" and "新建".
 #include <QEvent>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -89,6 +90,9 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
         }
     }
 
+    // Long case labels scroll sideways instead of being cut short.
+    Tree->header()->setStretchLastSection(false);
+    Tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     Tree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Tree, &QWidget::customContextMenuRequested, this, &TFrmMain::TreeContextMenu);
     Tree->viewport()->installEventFilter(new RightClickKeepsSelection(Tree));

@@ -2,11 +2,15 @@
 
 #include <QTextEdit>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 #include "richtext/qt/text_document_conversion.h"
 #include "richtext/report_file.h"
 
 bool WriteReportFile(const QTextEdit& view, const std::string& path) {
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     return richtext::SaveReportRtf(path, richtext::DocumentFromTextDocument(*view.document()));
 }
 

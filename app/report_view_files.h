@@ -7,8 +7,8 @@
 
 class QTextEdit;
 
-// Writes the view's text as RTF, replacing the file atomically; false when
-// it could not be written.
+// Writes the view's text as RTF, replacing the file atomically (its folder
+// is created when missing); false when it could not be written.
 bool WriteReportFile(const QTextEdit& view, const std::string& path);
 
 // Replaces the view's text with the file's (RTF, else plain text in the

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "app/TFrmMain.h"
-#include "app/fonts.h"
 #include "app/scripted_messages.h"
 #include "cases/MDataBase.h"
 #include "engine/gbk_codec.h"
+#include "gui_bench_main.h"
 
 namespace {
 
@@ -94,12 +94,4 @@ BENCHMARK(BM_ShowAllCases)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunGuiBenchmarks(argc, argv); }

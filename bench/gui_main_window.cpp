@@ -13,6 +13,7 @@
 #include "app/fonts.h"
 #include "app/report_rendering.h"
 #include "app/scripted_messages.h"
+#include "gui_bench_main.h"
 
 namespace {
 
@@ -65,12 +66,4 @@ BENCHMARK(BM_StyledReportToScreen)->Arg(300)->Arg(1000)->Unit(benchmark::kMillis
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutes();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunGuiBenchmarks(argc, argv); }

@@ -211,6 +211,7 @@ private slots:
         lib.EnterCouple();
         lib.Compute();
         QVERIFY(lib.window->ChartReady());
+        fs::remove_all(lib.folder.Path("bazi_f"));  // made again by the first save
         ChooseCategory(QStringLiteral("同事"));
         lib.window->SaveCase();
         ChooseCategory(QStringLiteral("同事"));
