@@ -45,8 +45,8 @@ void TFrmSet::BuildControls() {
 
     CboSelDate = Named(new QComboBox(this), "CboSelDate");
     CboSelDate->addItems({QStringLiteral("北京时间"), QStringLiteral("真太阳时"), QStringLiteral("地方时")});
-    RdoMingGong = Named(new RadioGroup(QStringLiteral("命宫起法"), {QStringLiteral("按节入起"), QStringLiteral("按中气起")}, 2, this),
-                        "RdoMingGong");
+    const QStringList lifePalaceRules = {QStringLiteral("按节入起"), QStringLiteral("按中气起")};
+    RdoMingGong = Named(new RadioGroup(QStringLiteral("命宫起法"), lifePalaceRules, 2, this), "RdoMingGong");
     ChkScore = Named(new QCheckBox(QStringLiteral("婚配指数高分制"), this), "ChkScore");
     ChkBianGe = Named(new QCheckBox(QStringLiteral("变格时按格局取用神"), this), "ChkBianGe");
     ChkSave = Named(new QCheckBox(QStringLiteral("提示保存"), this), "ChkSave");

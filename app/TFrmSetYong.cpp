@@ -29,7 +29,8 @@ QStringList GroupItems(int dayStem) {
     const int element = sym::kStemElement[dayStem];
     QStringList items;
     for (int i = 0; i < 5; ++i)
-        items << QString::fromUtf8(sym::kTenGodNames[10 + i]) + u'-' + QString::fromUtf8(sym::kElementNames[(element + i) % 5]);
+        items << QString::fromUtf8(sym::kTenGodNames[10 + i]) + u'-' +
+                     QString::fromUtf8(sym::kElementNames[(element + i) % 5]);
     return items;
 }
 

@@ -17,7 +17,8 @@ std::string WithCrLf(const QString& memoText) {
 }
 
 QString FromCrLf(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 std::string GbkLinesFile(const QStringList& lines) {

@@ -3,19 +3,16 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "app/category_combo.h"
 #include "app/dialog_controls.h"
-#include "app/gbk_input_limit.h"
 #include "app/memo_text.h"
 #include "app/message_box.h"
-#include "cases/category_list.h"
 
 namespace {
 
-constexpr std::size_t kCategoryBytes = 13;
 constexpr std::size_t kNoteBytes = 801;
 
 }  // namespace
@@ -24,12 +21,7 @@ TFrmFenLei::TFrmFenLei(const IniFile& settings, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("FrmFenLei"));
     setWindowTitle(QStringLiteral("分类保存"));
 
-    CboFenLei = Named(new QComboBox(this), "CboFenLei");
-    CboFenLei->setEditable(true);
-    CboFenLei->setInsertPolicy(QComboBox::NoInsert);
-    LimitToGbkBytes(*CboFenLei->lineEdit(), kCategoryBytes);
-    for (const std::string& name : ReadCategoryList(settings, kMissingCategoryText))
-        CboFenLei->addItem(QString::fromStdString(name));
+    CboFenLei = CategoryCombo(this, settings);
     CboFenLei->setCurrentIndex(CboFenLei->count() > 0 ? 0 : -1);
 
     Memo1 = Named(new QPlainTextEdit(QStringLiteral("备注:"), this), "Memo1");

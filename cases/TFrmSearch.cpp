@@ -12,19 +12,18 @@
 
 #include "app/BirthPanel.h"
 #include "app/RadioGroup.h"
+#include "app/category_combo.h"
 #include "app/dialog_controls.h"
 #include "app/gbk_input_limit.h"
 #include "app/message_box.h"
 #include "app/number_input.h"
 #include "cases/MDataBase.h"
-#include "cases/category_list.h"
 #include "engine/gbk_codec.h"
 #include "tools/place_list.h"
 
 namespace {
 
 constexpr std::size_t kNameBytes = 10;
-constexpr std::size_t kCategoryBytes = 13;
 
 const QString kHint = QStringLiteral("提示");
 
@@ -59,13 +58,11 @@ TFrmSearch::TFrmSearch(const MDataBase& store, const IniFile& settings, SearchCr
 }
 
 void TFrmSearch::BuildControls() {
-    RdoSex = Named(new RadioGroup(QStringLiteral("性别"), {QStringLiteral("不分"), QStringLiteral("男"), QStringLiteral("女")}, 3, this), "RdoSex");
+    const QStringList sexes = {QStringLiteral("不分"), QStringLiteral("男"), QStringLiteral("女")};
+    RdoSex = Named(new RadioGroup(QStringLiteral("性别"), sexes, 3, this), "RdoSex");
     LedtY1 = YearBox(this, "LedtY1");
     LedtY2 = YearBox(this, "LedtY2");
-    CboFenLei = Named(new QComboBox(this), "CboFenLei");
-    CboFenLei->setEditable(true);
-    CboFenLei->setInsertPolicy(QComboBox::NoInsert);
-    LimitToGbkBytes(*CboFenLei->lineEdit(), kCategoryBytes);
+    CboFenLei = CategoryCombo(this, settings_);
     ChkClass = Named(new QCheckBox(QStringLiteral("全字匹配"), this), "ChkClass");
     Edtname = Named(new QLineEdit(this), "Edtname");
     LimitToGbkBytes(*Edtname, kNameBytes);
@@ -107,10 +104,9 @@ void TFrmSearch::BuildControls() {
 }
 
 void TFrmSearch::FormShow() {
-    for (const std::string& name : ReadCategoryList(settings_, kMissingCategoryText))
-        CboFenLei->addItem(QString::fromStdString(name));
     cbodiZ->addItem(QString());
-    for (std::string_view province : places::kProvinces) cbodiZ->addItem(QString::fromUtf8(province.data(), province.size()));
+    for (std::string_view province : places::kProvinces)
+        cbodiZ->addItem(QString::fromUtf8(province.data(), static_cast<qsizetype>(province.size())));
 
     const int province = criteria_.province;
     cbodiZ->setCurrentIndex(province >= 0 && province < places::kProvinceCount ? province + 1 : 0);
@@ -154,7 +150,8 @@ bool TFrmSearch::RunSearch() {
     if (sex > 0) criteria_.sex = sex == 1 ? 1 : 0;
     if (!ReadYears()) return false;
     criteria_.nameMode = TextCondition(Edtname->text(), ChkName->isChecked(), criteria_.name);
-    criteria_.categoryMode = TextCondition(CboFenLei->currentText().trimmed(), ChkClass->isChecked(), criteria_.category);
+    criteria_.categoryMode =
+        TextCondition(CboFenLei->currentText().trimmed(), ChkClass->isChecked(), criteria_.category);
 
     if (store_.CaseCount() == 0) {
         Messages().Plain(this, QStringLiteral("没有记录，无从查找。"));
