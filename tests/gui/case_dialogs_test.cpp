@@ -4,28 +4,18 @@
 // names, names differing only in letter case).
 #include <QCheckBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "app/UpDownButtons.h"
-#include "app/scripted_messages.h"
 #include "cases/TFrmClassEdit.h"
 #include "cases/TFrmFenLei.h"
 #include "cases/TFrmInfo.h"
-#include "gui_fixture.h"
+#include "dialog_test_support.h"
 
 namespace {
 
-void Click(QWidget* dialog, const char* button) { Child<QPushButton>(dialog, button)->click(); }
-
 void WriteCategories(ProgramFolder& folder, const std::string& lines) {
     folder.WriteGbk("dat/bzinit.ini", "[winpos]\r\nleft=10\r\n[classes]\r\n" + lines);
-}
-
-std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    fileutil::ReadAll(path, bytes);
-    return bytes;
 }
 
 // A saved case: person A 1990-5-3 12:30, lunar leap month, male, 北京市 西城区.
@@ -119,9 +109,7 @@ private slots:
         ScriptedMessages messages;
         Click(&dialog, "BtnOk");
         QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, message);
-        QCOMPARE(messages.shown[0].caption, QStringLiteral("错误"));
-        QCOMPARE(messages.shown[0].icon, MessageIcon::Error);
+        CheckMessage(messages.shown[0], message, QStringLiteral("错误"), MessageIcon::Error);
         QVERIFY(dialog.isVisible());
     }
 
@@ -254,9 +242,7 @@ private slots:
         messages.answers = {true};
         Click(&dialog, "BtnSave");
         QCOMPARE(messages.shown.size(), 2);
-        QCOMPARE(messages.shown[1].text, message);
-        QCOMPARE(messages.shown[1].caption, caption);
-        QCOMPARE(int(messages.shown[1].icon), icon);
+        CheckMessage(messages.shown[1], message, caption, MessageIcon(icon));
         QVERIFY(dialog.isVisible());
     }
 

@@ -3,13 +3,11 @@
 // before showing what was found, and name and category matching (letter
 // case counts in a search).
 #include <QCheckBox>
-#include <QPushButton>
 
 #include "app/RadioGroup.h"
-#include "app/scripted_messages.h"
 #include "cases/MDataBase.h"
 #include "cases/TFrmSearch.h"
-#include "gui_fixture.h"
+#include "dialog_test_support.h"
 
 namespace {
 
@@ -46,8 +44,6 @@ struct Library {
         Add("张", 1990, false, 0, "同事");
     }
 };
-
-void Click(QWidget* dialog, const char* button) { Child<QPushButton>(dialog, button)->click(); }
 
 void SetYears(TFrmSearch& dialog, const QString& from, const QString& to) {
     Child<QLineEdit>(&dialog, "LedtY1")->setText(from);
@@ -118,9 +114,7 @@ private slots:
         Click(&dialog, "BtnFind");
         QCOMPARE(messages.shown.size(), 1);
         if (!fault.isEmpty()) {
-            QCOMPARE(messages.shown[0].text, fault);
-            QCOMPARE(messages.shown[0].caption, QStringLiteral("年份错误"));
-            QCOMPARE(messages.shown[0].icon, MessageIcon::Warning);
+            CheckMessage(messages.shown[0], fault, QStringLiteral("年份错误"), MessageIcon::Warning);
             QVERIFY(dialog.isVisible());
             QVERIFY(!dialog.ShowResult());
             return;
@@ -224,9 +218,7 @@ private slots:
         Child<QLineEdit>(&dialog, "Edtname")->setText(QStringLiteral("无此人"));
         Click(&dialog, "BtnFind");
         QCOMPARE(messages.shown.size(), 2);
-        QCOMPARE(messages.shown[1].text, QStringLiteral("没有找到符合条件的命例。"));
-        QCOMPARE(messages.shown[1].caption, QStringLiteral("信息"));
-        QCOMPARE(messages.shown[1].icon, MessageIcon::Information);
+        CheckMessage(messages.shown[1], QStringLiteral("没有找到符合条件的命例。"), QStringLiteral("信息"), MessageIcon::Information);
         QVERIFY(dialog.isVisible());
 
         Click(&dialog, "BtnClose");
@@ -240,9 +232,7 @@ private slots:
         ScriptedMessages messages;
         Click(&dialog, "BtnFind");
         QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, QStringLiteral("没有记录，无从查找。"));
-        QCOMPARE(messages.shown[0].caption, kAppTitle);
-        QCOMPARE(messages.shown[0].icon, MessageIcon::None);
+        CheckMessage(messages.shown[0], QStringLiteral("没有记录，无从查找。"), kAppTitle, MessageIcon::None);
     }
 
     void allClearsEveryConditionAndFindsEveryLiveCase() {

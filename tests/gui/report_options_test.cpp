@@ -4,27 +4,13 @@
 // and the choice between a user's compiled help file and the shipped HTML.
 #include <QCheckBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "app/RadioGroup.h"
 #include "app/TFrmEndfo.h"
 #include "app/TFrmSet.h"
 #include "app/help_documents.h"
-#include "app/scripted_messages.h"
-#include "gui_fixture.h"
-
-namespace {
-
-std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    fileutil::ReadAll(path, bytes);
-    return bytes;
-}
-
-void Click(QWidget* dialog, const char* button) { Child<QPushButton>(dialog, button)->click(); }
-
-}  // namespace
+#include "dialog_test_support.h"
 
 class ReportOptionsTest : public QObject {
     Q_OBJECT
@@ -95,9 +81,7 @@ private slots:
         ScriptedMessages messages;
         Click(&dialog, "Btnok");
         QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, QStringLiteral("文本左边距离在0-500之间"));
-        QCOMPARE(messages.shown[0].caption, QStringLiteral("输入错误"));
-        QCOMPARE(messages.shown[0].icon, MessageIcon::Error);
+        CheckMessage(messages.shown[0], QStringLiteral("文本左边距离在0-500之间"), QStringLiteral("输入错误"), MessageIcon::Error);
         QVERIFY(dialog.isVisible());
         QVERIFY(!fileutil::Exists(folder.Path("dat/bzinit.ini")));
     }
@@ -150,9 +134,7 @@ private slots:
         ScriptedMessages messages;
         Click(&dialog, "Btnok");
         QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, QStringLiteral("输入不能为空"));
-        QCOMPARE(messages.shown[0].caption, QStringLiteral("信息"));
-        QCOMPARE(messages.shown[0].icon, MessageIcon::Information);
+        CheckMessage(messages.shown[0], QStringLiteral("输入不能为空"), QStringLiteral("信息"), MessageIcon::Information);
         QVERIFY(dialog.isVisible());
         QCOMPARE(FileBytes(folder.Path("dat/EndInfo.txt")), before);
         QVERIFY(!fileutil::Exists(folder.Path("dat/bzinit.ini")));

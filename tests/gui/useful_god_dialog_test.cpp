@@ -2,15 +2,13 @@
 // on their tabs, the score checks with their messages (the offending tab
 // brought forward), and the user's verdicts changing the recomputed report.
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
 #include "app/RadioGroup.h"
 #include "app/TFrmSetYong.h"
-#include "app/scripted_messages.h"
 #include "engine/CBaZiEx.h"
-#include "gui_fixture.h"
+#include "dialog_test_support.h"
 
 namespace {
 
@@ -122,7 +120,7 @@ private slots:
         pages->setCurrentIndex(1 - person);  // the other tab is showing
         SetScores(dialog, person, scores);
         ScriptedMessages messages;
-        Child<QPushButton>(&dialog, "BtnOk")->click();
+        Click(&dialog, "BtnOk");
         if (message.isEmpty()) {
             QVERIFY(messages.shown.isEmpty());
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -131,9 +129,7 @@ private slots:
             return;
         }
         QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown[0].text, message);
-        QCOMPARE(messages.shown[0].caption, QStringLiteral("分数无效"));
-        QCOMPARE(messages.shown[0].icon, MessageIcon::Error);
+        CheckMessage(messages.shown[0], message, QStringLiteral("分数无效"), MessageIcon::Error);
         QVERIFY(dialog.isVisible());
         QCOMPARE(pages->currentIndex(), person);  // the offending tab comes forward
         if (person == 1) QCOMPARE(dialog.Settings(0).score[0], Block(4).score[0]);  // 甲命 passed and stays
@@ -156,7 +152,7 @@ private slots:
         Child<RadioGroup>(&dialog, "RdoXi")->SetItemIndex(2);    // 财星
         Child<RadioGroup>(&dialog, "RdoRi")->SetItemIndex(5);    // 太旺
         ScriptedMessages messages;
-        Child<QPushButton>(&dialog, "BtnOk")->click();
+        Click(&dialog, "BtnOk");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Settings(0).group[0], int16_t(3));
         QCOMPARE(dialog.Settings(0).strengthClass, uint8_t(5));
