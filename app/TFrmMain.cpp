@@ -105,7 +105,7 @@ void TFrmMain::BuildLayout() {
     rule->setFrameShadow(QFrame::Sunken);
     BtnPai = new QPushButton(QStringLiteral("测算"), this);
     BtnPai->setObjectName(QStringLiteral("BtnPai"));
-    BtnPai->setFixedSize(56, 44);
+    BtnPai->setFixedSize(56, 32);
     connect(BtnPai, &QPushButton::clicked, this, &TFrmMain::BtnPaiClick);
 
     auto* bar = new QWidget(this);
@@ -119,8 +119,13 @@ void TFrmMain::BuildLayout() {
     barLayout->addWidget(panelB_);
     barLayout->addStretch();
     barLayout->addWidget(BuildCaseButtons());
-    barLayout->addWidget(BuildSetButton());
-    barLayout->addWidget(BtnPai);
+    // "设定用神" under "测算", so that the bar grows no wider.
+    auto* computeColumn = new QVBoxLayout;
+    computeColumn->setContentsMargins(0, 1, 0, 1);
+    computeColumn->setSpacing(2);
+    computeColumn->addWidget(BtnPai);
+    computeColumn->addWidget(BuildSetButton());
+    barLayout->addLayout(computeColumn);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);

@@ -14,7 +14,7 @@ QToolButton* TFrmMain::BuildSetButton() {
     SbtoSet->setObjectName(QStringLiteral("SbtoSet"));
     SbtoSet->setToolTip(QStringLiteral("设定用神"));
     SbtoSet->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    SbtoSet->setFixedSize(26, 44);
+    SbtoSet->setFixedSize(56, 20);
     connect(SbtoSet, &QToolButton::clicked, this, &TFrmMain::TBtoSyongClick);
     return SbtoSet;
 }

@@ -1,0 +1,606 @@
+// The report view's commands in the main window: the popup menu's editing
+// items and "设置选中文本", "另存为" as rich and as plain text and "导入命稿"
+// back, printing and "导出PDF" to a PDF file holding the report's text, the
+// report's looks from "选项(&O)" stored at closing, "设定用神" recomputing the
+// report, and every tool window opened from its menu.
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "app/FontColorDialog.h"
+#include "app/RadioGroup.h"
+#include "app/TFrmEndfo.h"
+#include "app/TFrmMain.h"
+#include "app/TFrmSet.h"
+#include "app/TFrmSetYong.h"
+#include "app/save_file_dialog.h"
+#include "app/scripted_messages.h"
+#include "gui_fixture.h"
+#include "engine/symbols.h"
+#include "richtext/plain_text.h"
+#include "tools/TFrmDiLi.h"
+#include "tools/TFrmFanTui.h"
+#include "tools/TFrmHanZi.h"
+#include "tools/TFrmHeLuo.h"
+#include "tools/TFrmHuaiYun.h"
+#include "tools/TFrmPingYu.h"
+#include "tools/TFrmTestName.h"
+#include "tools/TFrmWnl.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs the action on the next modal dialog of type T once it is shown, or
+// gives up after about `patience` looks; the flag returned is set then.
+template <typename T>
+std::shared_ptr<bool> WhenModal(std::function<void(T*)> action, int patience = 400) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    auto finished = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, finished, action, patience] {
+        T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog && ++*tries < patience) return;
+        timer->stop();
+        timer->deleteLater();
+        *finished = true;
+        if (dialog) action(dialog);
+    });
+    timer->start(5);
+    return finished;
+}
+
+// Runs the command and tells whether it showed a modal dialog of type T
+// (which is then closed).
+template <typename T>
+bool ShowsDialog(const std::function<void()>& command) {
+    auto shown = std::make_shared<bool>(false);
+    const auto finished = WhenModal<T>([shown](T* dialog) {
+        *shown = true;
+        dialog->reject();
+    }, 40);
+    command();
+    if (!QTest::qWaitFor([&] { return *finished; }, 10000)) qFatal("the dialog watch did not end");
+    return *shown;
+}
+
+// The save dialog answered with this name (a path) and filter.
+void SaveAs(const QString& path, int filter = 0) {
+    WhenModal<QFileDialog>([path, filter](QFileDialog* dialog) {
+        dialog->selectNameFilter(dialog->nameFilters().value(filter));
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+void Open(const QString& path) {
+    WhenModal<QFileDialog>([path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+std::string FileBytes(const std::string& path) {
+    std::string bytes;
+    fileutil::ReadAll(path, bytes);
+    return bytes;
+}
+
+// Every character's family, size, colour, weight, italic and underline,
+// paragraph by paragraph: what a saved and reloaded report must keep.
+QStringList Styles(const QTextDocument& doc) {
+    QStringList styles;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QString line;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            QStringList families = f.fontFamilies().toStringList();
+            line += QStringLiteral("[%1|%2|%3|%4|%5|%6]%7")
+                        .arg(families.value(0, doc.defaultFont().family()))
+                        .arg(f.fontPointSize())
+                        .arg(f.foreground().color().name())
+                        .arg(f.fontWeight() >= QFont::Bold)
+                        .arg(f.fontItalic())
+                        .arg(f.fontUnderline())
+                        .arg(it.fragment().text());
+        }
+        styles << line;
+    }
+    return styles;
+}
+
+// A shown main window on its own program folder, with scripted messages.
+struct Window {
+    ProgramFolder folder;
+    ScriptedMessages messages;
+    std::unique_ptr<TFrmMain> window;
+
+    explicit Window(const std::string& settings = {}) {
+        if (!settings.empty()) folder.WriteGbk("dat/bzinit.ini", settings);
+        window = std::make_unique<TFrmMain>(folder.Folder());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    template <typename T>
+    T* Get(const char* name) { return Child<T>(window.get(), name); }
+    QTextEdit* View() { return Get<QTextEdit>("Redtbazi"); }
+    void Trigger(const char* action) { Get<QAction>(action)->trigger(); }
+    void Compute() {
+        Get<QLineEdit>("Edtname")->setText(QStringLiteral("张三"));
+        Get<QLineEdit>("EdtYear")->setText(QStringLiteral("1985"));
+        Get<QComboBox>("cbom")->setCurrentIndex(6);
+        Get<QComboBox>("cbod")->setCurrentIndex(15);
+        Get<QComboBox>("cbos")->setCurrentIndex(10);
+        Get<QLineEdit>("Edtname2")->setText(QStringLiteral("李四"));
+        Get<QLineEdit>("EdtYear2")->setText(QStringLiteral("1987"));
+        Get<QComboBox>("cbom2")->setCurrentIndex(1);
+        Get<QComboBox>("cbod2")->setCurrentIndex(3);
+        Get<QComboBox>("cbos2")->setCurrentIndex(23);
+        Get<QPushButton>("BtnPai")->click();
+        QVERIFY(window->ChartReady());
+    }
+    // Selects the characters [from, to) of the view.
+    void Select(int from, int to) {
+        QTextCursor cursor(View()->document());
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        View()->setTextCursor(cursor);
+    }
+    QStringList Texts() const {
+        QStringList texts;
+        for (const ShownMessage& m : messages.shown) texts << m.text;
+        return texts;
+    }
+};
+
+// The PDF's text as pdftotext reads it back. Qt's PDF writer names each
+// glyph by the lowest code point that the font maps to it, so ideographs
+// that share their glyph with a radical come back as that radical (八 as
+// ⼋, 巳 as ⺒); compatibility normalisation undoes the Kangxi radicals, and
+// the supplementary radicals become a mark that any ideograph may match.
+constexpr QChar kRadical = u'\u0001';
+QString PdfText(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000)) return {};
+    QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    for (QChar& c : text)
+        if (c.unicode() >= 0x2E80 && c.unicode() < 0x2F00) c = kRadical;
+    return text.remove(u' ');
+}
+
+// The lines of the report that fit on a page's line, found in the PDF's
+// text (blanks aside).
+void VerifyPdfHoldsReport(const QString& pdf, const QTextEdit& view) {
+    QVERIFY(QFileInfo(pdf).size() > 1000);
+    const QString text = PdfText(pdf);
+    QVERIFY2(!text.isEmpty(), "pdftotext gave nothing (is poppler-utils installed?)");
+    int checked = 0;
+    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
+        const QString line = block.text().normalized(QString::NormalizationForm_KC).remove(u' ').remove(u'\t');
+        if (line.isEmpty() || line.size() > 30) continue;
+        QString pattern;
+        for (QChar c : line)
+            pattern += c.script() == QChar::Script_Han ? QStringLiteral("[%1%2]").arg(c, kRadical)
+                                                      : QRegularExpression::escape(QString(c));
+        QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(line));
+        ++checked;
+    }
+    QVERIFY(checked > 20);
+}
+
+// The pillars and the sex that "反推八字" opens with: "甲子 … 男".
+QString ReverseSearchPrefill(Window& w) {
+    QString shown;
+    WhenModal<TFrmFanTui>([&shown](TFrmFanTui* d) {
+        QStringList parts;
+        for (int i = 0; i < 4; ++i)
+            parts << Child<QComboBox>(d, QStringLiteral("cbotian%1").arg(i).toLatin1())->currentText() +
+                         Child<QComboBox>(d, QStringLiteral("cbodi%1").arg(i).toLatin1())->currentText();
+        parts << (Child<QRadioButton>(d, "Rdona1")->isChecked() ? QStringLiteral("男") : QStringLiteral("女"));
+        shown = parts.join(u' ');
+        d->reject();
+    });
+    w.Get<QAction>("Tmfangtui")->trigger();
+    return shown;
+}
+
+}  // namespace
+
+class ReportActionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { InstallFontSubstitutes(); }
+
+    void thePopupMenuHoldsEveryItemInOrder() {
+        Window w;
+        QStringList items;
+        for (QAction* action : w.Get<QMenu>("PopupRdtsend")->actions())
+            items << (action->isSeparator() ? QStringLiteral("—") : action->text());
+        QCOMPARE(items, QString::fromUtf8("撤销 — 复制 粘帖 剪切 删除 全选 — 设置选中文本 — 导入命稿 另存为 打印 导出PDF")
+                            .split(u' '));
+    }
+
+    void editingItemsActOnTheSelectionAndMarkTheReportEdited() {
+        Window w;
+        w.Compute();
+        QTextEdit* view = w.View();
+        QVERIFY(!view->document()->isModified());
+        const QString before = view->toPlainText();
+        auto* popup = w.Get<QMenu>("PopupRdtsend");
+        emit popup->aboutToShow();
+        for (const char* item : {"TmUndo", "TmCopy", "TmCut", "TmDelete", "TmSetText"})
+            QVERIFY2(!w.Get<QAction>(item)->isEnabled(), item);
+
+        w.Select(0, 4);
+        emit popup->aboutToShow();
+        for (const char* item : {"TmCopy", "TmCut", "TmDelete", "TmSetText"}) QVERIFY2(w.Get<QAction>(item)->isEnabled(), item);
+        w.Trigger("TmDelete");
+        QCOMPARE(view->toPlainText(), before.mid(4));
+        QVERIFY(view->document()->isModified());
+        emit popup->aboutToShow();
+        QVERIFY(w.Get<QAction>("TmUndo")->isEnabled());
+        w.Trigger("TmUndo");
+        QCOMPARE(view->toPlainText(), before);
+        w.Trigger("TmSelectAll");
+        QCOMPARE(view->textCursor().selectedText().size(), before.size());
+    }
+
+    void restylingTheSelectionStartsFromItsLookAndLeavesTheViewFont() {
+        Window w;
+        w.Compute();
+        QTextEdit* view = w.View();
+        const QFont viewFont = view->font();
+
+        QVERIFY2(!ShowsDialog<FontColorDialog>([&] { w.Trigger("TmSetText"); }), "no dialog without a selection");
+
+        // The first red character of the report.
+        int red = -1;
+        for (int pos = 0; red < 0 && pos < view->document()->characterCount() - 1; ++pos) {
+            QTextCursor c(view->document());
+            c.setPosition(pos + 1);
+            if (c.charFormat().foreground().color() == QColor(255, 0, 0)) red = pos;
+        }
+        QVERIFY(red >= 0);
+        w.Select(red, red + 2);
+        QString presetColour;
+        WhenModal<FontColorDialog>([&presetColour](FontColorDialog* d) {
+            presetColour = Child<QComboBox>(d, "CboColour")->currentText();
+            Child<QComboBox>(d, "CboColour")->setCurrentIndex(12);  // 蓝色
+            Child<QComboBox>(d, "CboStyle")->setCurrentIndex(3);    // 粗偏斜体
+            Child<QComboBox>(d, "CboSize")->setCurrentText(QStringLiteral("20"));
+            Child<QCheckBox>(d, "ChkUnderline")->setChecked(true);
+            d->accept();
+        });
+        w.Trigger("TmSetText");
+        QCOMPARE(presetColour, QStringLiteral("红色"));
+        for (int pos : {red, red + 1}) {
+            QTextCursor c(view->document());
+            c.setPosition(pos + 1);
+            const QTextCharFormat f = c.charFormat();
+            QCOMPARE(f.foreground().color(), QColor(0, 0, 255));
+            QVERIFY(f.fontWeight() >= QFont::Bold && f.fontItalic() && f.fontUnderline());
+            QCOMPARE(f.fontPointSize(), 20.0);
+        }
+        QTextCursor after(view->document());
+        after.setPosition(red + 3);
+        QVERIFY(after.charFormat().fontPointSize() != 20.0);
+        QVERIFY(view->document()->isModified());
+        QCOMPARE(view->font(), viewFont);
+    }
+
+    void theSavedExtension_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("added") << "命稿" << ".rtf" << "命稿.rtf";
+        QTest::newRow("already there") << "命稿.rtf" << ".rtf" << "命稿.rtf";
+        QTest::newRow("capitals") << "命稿.RTF" << ".rtf" << "命稿.RTF";
+        QTest::newRow("another extension") << "命稿.rtf" << ".txt" << "命稿.rtf.txt";
+        QTest::newRow("a dot inside") << "张三.2024" << ".txt" << "张三.2024.txt";
+    }
+    void theSavedExtension() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, extension);
+        QFETCH(QString, written);
+        QCOMPARE(WithExtension(chosen, extension), written);
+    }
+
+    void savedAsRichTextAndImportedTheReportKeepsTextAndStyles() {
+        Window w;
+        w.Compute();
+        QTextEdit* view = w.View();
+        const QString text = view->toPlainText();
+        const QStringList styles = Styles(*view->document());
+        const QString chosen = QString::fromStdString(w.folder.Path("命稿"));
+
+        SaveAs(chosen, 0);
+        w.Trigger("TmSaveAs");
+        QCOMPARE(w.Texts(), QStringList{QStringLiteral("已保存！")});
+        QCOMPARE(w.messages.shown[0].caption, QStringLiteral("澄岚八字合婚V1.0"));
+        QVERIFY(fs::exists(w.folder.Path("命稿.rtf")));
+        QVERIFY(!fs::exists(chosen.toStdString()));
+
+        w.Get<QAbstractButton>("BtoNew")->click();
+        QVERIFY(view->toPlainText().isEmpty());
+        Open(chosen + QStringLiteral(".rtf"));
+        w.Trigger("TmLoadReport");
+        QCOMPARE(view->toPlainText(), text);
+        QCOMPARE(Styles(*view->document()), styles);
+        QVERIFY(view->document()->isModified());
+    }
+
+    void savedAsPlainTextTheFileIsGbkWithCrLf() {
+        Window w;
+        w.Compute();
+        SaveAs(QString::fromStdString(w.folder.Path("张三")), 1);
+        w.Trigger("TmSaveAs");
+        QCOMPARE(w.Texts(), QStringList{QStringLiteral("已保存！")});
+        const std::string bytes = FileBytes(w.folder.Path("张三.txt"));
+        QVERIFY(bytes.size() > 1000);
+        QCOMPARE(richtext::DetectTextEncoding(bytes), richtext::TextEncoding::Gbk);
+        QString expected = w.View()->toPlainText();
+        expected.replace(u'\n', QStringLiteral("\r\n"));
+        QCOMPARE(QString::fromStdString(gbk::ToUtf8(bytes)), expected + QStringLiteral("\r\n"));
+        QVERIFY(bytes.find("\r\n") != std::string::npos);
+        for (std::size_t i = bytes.find('\n'); i != std::string::npos; i = bytes.find('\n', i + 1))
+            QCOMPARE(bytes[i - 1], '\r');
+    }
+
+    void anExistingFileIsReplacedOnlyWhenTheUserSaysSo() {
+        Window w;
+        w.Compute();
+        const std::string path = w.folder.Path("旧.txt");
+        w.folder.WriteGbk("旧.txt", "旧的内容");
+        // The name typed without its extension names the existing file too.
+        for (bool replace : {false, true}) {
+            w.messages.shown.clear();
+            w.messages.answers = {replace};
+            SaveAs(QString::fromStdString(w.folder.Path("旧")), 1);
+            w.Trigger("TmSaveAs");
+            QCOMPARE(w.messages.shown.size(), replace ? 2 : 1);
+            QCOMPARE(w.messages.shown[0].text, QStringLiteral("旧.txt 已存在。\r\n要替换它吗？"));
+            QVERIFY(w.messages.shown[0].question && !w.messages.shown[0].defaultYes);
+            QCOMPARE(FileBytes(path) == gbk::FromUtf8("旧的内容"), !replace);
+        }
+    }
+
+    void aFailedWriteSaysSoInsteadOfSaved() {
+        Window w;
+        w.Compute();
+        // A folder where the file would go cannot be replaced by it.
+        fs::create_directory(w.folder.Path("命稿.rtf"));
+        w.messages.answers = {true};
+        const QString path = QString::fromStdString(w.folder.Path("命稿.rtf"));
+        SaveAs(QString::fromStdString(w.folder.Path("命稿")), 0);
+        w.Trigger("TmSaveAs");
+        QCOMPARE(w.messages.shown.size(), 2);
+        QCOMPARE(w.messages.shown[1].text, QStringLiteral("无法写入文件") + path + QStringLiteral("，修改没有保存。"));
+        QCOMPARE(w.messages.shown[1].icon, MessageIcon::Error);
+        QVERIFY(fs::is_directory(path.toStdString()));
+    }
+
+    void importingAPlainTextFileAndAFileThatCannotBeRead() {
+        Window w;
+        w.folder.WriteGbk("稿.txt", "第一行\r\n第二行\r\n");
+        Open(QString::fromStdString(w.folder.Path("稿.txt")));
+        w.Trigger("TmLoadReport");
+        QCOMPARE(w.View()->toPlainText(), QStringLiteral("第一行\n第二行"));
+        QTextCursor c(w.View()->document());
+        c.setPosition(1);
+        QCOMPARE(c.charFormat().foreground().color(), QColor(Qt::black));
+        QCOMPARE(c.charFormat().fontPointSize(), w.View()->font().pointSizeF());
+        QVERIFY(w.messages.shown.isEmpty());
+
+        // Far larger than any report: refused, and the view keeps its text.
+        const std::string huge = w.folder.Path("huge.rtf");
+        { std::ofstream(huge) << "{\\rtf1 "; }
+        fs::resize_file(huge, std::uintmax_t(65) << 20);
+        Open(QString::fromStdString(huge));
+        w.Trigger("TmLoadReport");
+        QCOMPARE(w.View()->toPlainText(), QStringLiteral("第一行\n第二行"));
+        QCOMPARE(w.messages.shown.size(), 1);
+        QCOMPARE(w.messages.shown[0].text, QStringLiteral("导入文件出错,请重试一次"));
+        QCOMPARE(w.messages.shown[0].caption, QStringLiteral("重试一次"));
+        QCOMPARE(w.messages.shown[0].icon, MessageIcon::None);
+    }
+
+    void printingAsksFirstAndPrintsTheWholeReport() {
+        Window w;
+        w.Compute();
+        QVERIFY(!ShowsDialog<QPrintDialog>([&] { w.Trigger("TmPrint"); }));
+        QCOMPARE(w.messages.shown.size(), 1);
+        QCOMPARE(w.messages.shown[0].text, QStringLiteral("准备开始打印吗?"));
+        QCOMPARE(w.messages.shown[0].caption, QStringLiteral("打印"));
+
+        const QString pdf = QString::fromStdString(w.folder.Path("printed.pdf"));
+        w.messages.answers = {true};
+        int minPage = 0, maxPage = 0;
+        bool selectionOffered = true;
+        // The dialog's own printer list ends with printing to a PDF file.
+        WhenModal<QPrintDialog>([&](QPrintDialog* d) {
+            minPage = d->minPage(), maxPage = d->maxPage();
+            selectionOffered = d->testOption(QAbstractPrintDialog::PrintSelection);
+            auto* printers = Child<QComboBox>(d, "printers");
+            printers->setCurrentIndex(printers->count() - 1);
+            Child<QLineEdit>(d, "filename")->setText(pdf);
+            d->accept();
+        });
+        w.Trigger("TmPrint");
+        QCOMPARE(minPage, 1);
+        QCOMPARE(maxPage, 100);
+        QVERIFY2(!selectionOffered, "no selection to print");
+        QVERIFY2(w.messages.shown.size() == 2, qPrintable(w.Texts().join(u'|')));
+        VerifyPdfHoldsReport(pdf, *w.View());
+    }
+
+    void exportedAsPdfTheFileHoldsTheReport() {
+        Window w;
+        w.Compute();
+        SaveAs(QString::fromStdString(w.folder.Path("张三李四")));
+        w.Trigger("TmExportPdf");
+        QCOMPARE(w.Texts(), QStringList{QStringLiteral("已保存！")});
+        VerifyPdfHoldsReport(QString::fromStdString(w.folder.Path("张三李四.pdf")), *w.View());
+    }
+
+    void theDefaultLooksAreStoredAtClosing() {
+        Window w("[minggao]\r\nfname=Noto Serif CJK SC\r\nfsize=15\r\nbcolor=16777215\r\n");
+        QCOMPARE(w.View()->font().pointSize(), 15);
+        w.Trigger("TmDefault");
+        QCOMPARE(w.Texts(), QStringList{QStringLiteral("设置完成")});
+        QCOMPARE(w.messages.shown[0].caption, QStringLiteral("澄岚八字合婚V1.0"));
+        w.window->close();
+        const IniDocument ini = w.folder.Settings().Snapshot();
+        QCOMPARE(QString::fromStdString(ini.ReadString("minggao", "fname", "")), QStringLiteral("宋体"));
+        QCOMPARE(ini.ReadInteger("minggao", "fsize", 0), 12);
+        QCOMPARE(ini.ReadInteger("minggao", "bcolor", 0), 12635344);
+    }
+
+    void theChosenFontAndBackgroundAreStoredAtClosing() {
+        Window w;
+        // Cancelled: nothing changes and nothing is said.
+        WhenModal<FontColorDialog>([](FontColorDialog* d) { d->reject(); });
+        w.Trigger("TmFont");
+        QVERIFY2(w.messages.shown.isEmpty(), qPrintable(w.Texts().join(u'|')));
+
+        WhenModal<FontColorDialog>([](FontColorDialog* d) {
+            Child<QComboBox>(d, "CboSize")->setCurrentText(QStringLiteral("16"));
+            Child<QComboBox>(d, "CboStyle")->setCurrentIndex(2);     // 粗体: not the view's
+            Child<QComboBox>(d, "CboColour")->setCurrentIndex(9);    // 红色: not the view's
+            d->accept();
+        });
+        w.Trigger("TmFont");
+        QCOMPARE(w.View()->font().pointSize(), 16);
+        QVERIFY(!w.View()->font().bold());
+        WhenModal<QColorDialog>([](QColorDialog* d) {
+            d->setCurrentColor(QColor(0x10, 0x20, 0x30));
+            d->accept();
+        });
+        w.Trigger("TmColor");
+        QCOMPARE(w.Texts(), (QStringList{QStringLiteral("设置完成"), QStringLiteral("设置完成")}));
+        w.window->close();
+        const IniDocument ini = w.folder.Settings().Snapshot();
+        QCOMPARE(QString::fromStdString(ini.ReadString("minggao", "fname", "")), QStringLiteral("宋体"));
+        QCOMPARE(ini.ReadInteger("minggao", "fsize", 0), 16);
+        QCOMPARE(ini.ReadInteger("minggao", "bcolor", 0), 0x302010);
+    }
+
+    void theUsefulGodNeedsAChartAndRecomputesTheReport() {
+        Window w;
+        w.Get<QAbstractButton>("SbtoSet")->click();
+        QCOMPARE(w.Texts(), QStringList{QStringLiteral("请先排一个正确的盘")});
+        QCOMPARE(w.messages.shown[0].caption, QStringLiteral("排盘"));
+
+        w.Compute();
+        const QString computed = w.View()->toPlainText();
+        const QString partA = computed.left(computed.indexOf(QStringLiteral("乙命八字：")));
+        QVERIFY(!partA.contains(QStringLiteral("(官杀、财星)")));
+        // Cancelled: the report stays and nothing is asked.
+        w.messages.shown.clear();
+        WhenModal<TFrmSetYong>([](TFrmSetYong* d) { Child<QPushButton>(d, "BtnCancel")->click(); });
+        w.Get<QAbstractButton>("SbtoSet")->click();
+        QCOMPARE(w.View()->toPlainText(), computed);
+        QVERIFY(w.messages.shown.isEmpty());
+
+        WhenModal<TFrmSetYong>([](TFrmSetYong* d) {
+            Child<RadioGroup>(d, "RdoYong")->SetItemIndex(3);  // 官杀
+            Child<RadioGroup>(d, "RdoXi")->SetItemIndex(2);    // 财星
+            Child<RadioGroup>(d, "RdoRi")->SetItemIndex(5);    // 太旺
+            Child<QPushButton>(d, "BtnOk")->click();
+        });
+        w.Get<QAbstractButton>("SbtoSet")->click();
+        const QString recomputed = w.View()->toPlainText();
+        const QString newPartA = recomputed.left(recomputed.indexOf(QStringLiteral("乙命八字：")));
+        QVERIFY(newPartA.contains(QStringLiteral("日元太旺，")));
+        QVERIFY(newPartA.contains(QStringLiteral("(官杀、财星)")));
+        QVERIFY(w.window->ChartReady());
+        QVERIFY(!w.View()->document()->isModified());
+    }
+
+    void theMenusHoldTheirItems() {
+        Window w;
+        auto texts = [&](const char* menu) {
+            QStringList items;
+            for (QAction* a : w.Get<QMenu>(menu)->actions()) items << (a->isSeparator() ? QStringLiteral("—") : a->text());
+            return items.join(u' ');
+        };
+        QCOMPARE(texts("MenuKnowledge"), QStringLiteral("八字断语 河洛图像 相关知识"));
+        QCOMPARE(texts("MenuTools"), QStringLiteral("反推八字 测怀孕 巧猜姓氏 姓名与五行 — 经纬度设置 万年历"));
+        QCOMPARE(texts("MenuOptions"), QStringLiteral("命稿设置 排盘设置 命稿结尾信息"));
+        QCOMPARE(texts("MenuReportLooks"), QStringLiteral("默认 字体设置 背景色设置"));
+        QCOMPARE(texts("MenuHelp"), QStringLiteral("软件帮助"));
+        QStringList bar;
+        for (QAction* a : w.window->menuBar()->actions()) bar << a->text();
+        QCOMPARE(bar.join(u' '), QStringLiteral("文件(&F) 命理知识(&S) 辅助工具(&T) 选项(&O) 帮助(&H)"));
+    }
+
+    void eachModalItemOpensItsDialog_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("dialog");
+        const char* rows[][2] = {{"TmHeLuo", "TFrmHeLuo"},     {"Tmfangtui", "TFrmFanTui"}, {"TmHuaiYun", "TFrmHuaiYun"},
+                                 {"TmTestName", "TFrmTestName"}, {"TmHanZi", "TFrmHanZi"},   {"TmDiLi", "TFrmDiLi"},
+                                 {"TmSet", "TFrmSet"},           {"TmEndInfo", "TFrmEndfo"}};
+        for (const auto& row : rows) QTest::newRow(row[0]) << row[0] << row[1];
+    }
+    void eachModalItemOpensItsDialog() {
+        QFETCH(QString, item);
+        QFETCH(QString, dialog);
+        Window w;
+        QString opened;
+        WhenModal<QDialog>([&opened](QDialog* d) {
+            opened = QString::fromLatin1(d->metaObject()->className());
+            d->reject();
+        });
+        w.Get<QAction>(item.toLatin1())->trigger();
+        QCOMPARE(opened, dialog);
+        // Freed when it closed.
+        QVERIFY(w.window->findChildren<QDialog*>().isEmpty());
+    }
+
+    void theModelessWindowsAreReusedWhileOpen() {
+        Window w;
+        w.Trigger("TmPingYu");
+        w.Trigger("TmWnl");
+        auto* comments = w.window->findChild<TFrmPingYu*>();
+        auto* calendar = w.window->findChild<TFrmWnl*>();
+        QVERIFY(comments && comments->isVisible() && !comments->isModal());
+        QVERIFY(calendar && calendar->isVisible() && !calendar->isModal());
+        w.Trigger("TmPingYu");
+        w.Trigger("TmWnl");
+        QCOMPARE(w.window->findChildren<TFrmPingYu*>().size(), 1);
+        QCOMPARE(w.window->findChildren<TFrmWnl*>().size(), 1);
+    }
+
+    void theReverseSearchStartsFromTheLastChartAndTheSexOfPersonA() {
+        Window w;
+        QCOMPARE(ReverseSearchPrefill(w), QStringLiteral("癸亥 癸亥 癸亥 癸亥 男"));
+
+        w.Compute();
+        w.Get<QRadioButton>("Rdonv")->setChecked(true);
+        uint8_t pillars[4];
+        w.window->LastPillars(pillars);
+        QStringList expected;
+        for (uint8_t p : pillars)
+            expected << QString::fromUtf8(sym::kStemNames[sym::StemOf(p)]) + QString::fromUtf8(sym::kBranchNames[sym::BranchOf(p)]);
+        QVERIFY(expected.join(u' ') != QStringLiteral("癸亥 癸亥 癸亥 癸亥"));
+        QCOMPARE(ReverseSearchPrefill(w), expected.join(u' ') + QStringLiteral(" 女"));
+    }
+};
+
+QTEST_MAIN(ReportActionsTest)
+#include "report_actions_test.moc"
