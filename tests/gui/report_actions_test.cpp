@@ -3,81 +3,39 @@
 // back, printing and "导出PDF" to a PDF file holding the report's text, the
 // report's looks from "选项(&O)" stored at closing, "设定用神" recomputing the
 // report, and every tool window opened from its menu.
-#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
 #include "app/FontColorDialog.h"
 #include "app/RadioGroup.h"
-#include "app/TFrmEndfo.h"
 #include "app/TFrmMain.h"
-#include "app/TFrmSet.h"
 #include "app/TFrmSetYong.h"
 #include "app/save_file_dialog.h"
 #include "app/scripted_messages.h"
-#include "gui_fixture.h"
 #include "engine/symbols.h"
 #include "richtext/plain_text.h"
-#include "tools/TFrmDiLi.h"
 #include "tools/TFrmFanTui.h"
-#include "tools/TFrmHanZi.h"
-#include "tools/TFrmHeLuo.h"
-#include "tools/TFrmHuaiYun.h"
 #include "tools/TFrmPingYu.h"
-#include "tools/TFrmTestName.h"
 #include "tools/TFrmWnl.h"
+#include "gui_fixture.h"
+#include "modal_dialogs.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Runs the action on the next modal dialog of type T once it is shown, or
-// gives up after about `patience` looks; the flag returned is set then.
-template <typename T>
-std::shared_ptr<bool> WhenModal(std::function<void(T*)> action, int patience = 400) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    auto finished = std::make_shared<bool>(false);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, finished, action, patience] {
-        T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog && ++*tries < patience) return;
-        timer->stop();
-        timer->deleteLater();
-        *finished = true;
-        if (dialog) action(dialog);
-    });
-    timer->start(5);
-    return finished;
-}
-
-// Runs the command and tells whether it showed a modal dialog of type T
-// (which is then closed).
-template <typename T>
-bool ShowsDialog(const std::function<void()>& command) {
-    auto shown = std::make_shared<bool>(false);
-    const auto finished = WhenModal<T>([shown](T* dialog) {
-        *shown = true;
-        dialog->reject();
-    }, 40);
-    command();
-    if (!QTest::qWaitFor([&] { return *finished; }, 10000)) qFatal("the dialog watch did not end");
-    return *shown;
-}
 
 // The save dialog answered with this name (a path) and filter.
 void SaveAs(const QString& path, int filter = 0) {
@@ -160,6 +118,16 @@ struct Window {
         cursor.setPosition(from);
         cursor.setPosition(to, QTextCursor::KeepAnchor);
         View()->setTextCursor(cursor);
+    }
+    // Closes the window and gives the report view's stored looks,
+    // "fname/fsize/bcolor".
+    QString LooksStoredAtClosing() {
+        window->close();
+        const IniDocument ini = folder.Settings().Snapshot();
+        return QStringLiteral("%1/%2/%3")
+            .arg(QString::fromStdString(ini.ReadString("minggao", "fname", "")))
+            .arg(ini.ReadInteger("minggao", "fsize", 0))
+            .arg(ini.ReadInteger("minggao", "bcolor", 0));
     }
     QStringList Texts() const {
         QStringList texts;
@@ -464,11 +432,7 @@ private slots:
         w.Trigger("TmDefault");
         QCOMPARE(w.Texts(), QStringList{QStringLiteral("设置完成")});
         QCOMPARE(w.messages.shown[0].caption, QStringLiteral("澄岚八字合婚V1.0"));
-        w.window->close();
-        const IniDocument ini = w.folder.Settings().Snapshot();
-        QCOMPARE(QString::fromStdString(ini.ReadString("minggao", "fname", "")), QStringLiteral("宋体"));
-        QCOMPARE(ini.ReadInteger("minggao", "fsize", 0), 12);
-        QCOMPARE(ini.ReadInteger("minggao", "bcolor", 0), 12635344);
+        QCOMPARE(w.LooksStoredAtClosing(), QStringLiteral("宋体/12/12635344"));
     }
 
     void theChosenFontAndBackgroundAreStoredAtClosing() {
@@ -493,11 +457,7 @@ private slots:
         });
         w.Trigger("TmColor");
         QCOMPARE(w.Texts(), (QStringList{QStringLiteral("设置完成"), QStringLiteral("设置完成")}));
-        w.window->close();
-        const IniDocument ini = w.folder.Settings().Snapshot();
-        QCOMPARE(QString::fromStdString(ini.ReadString("minggao", "fname", "")), QStringLiteral("宋体"));
-        QCOMPARE(ini.ReadInteger("minggao", "fsize", 0), 16);
-        QCOMPARE(ini.ReadInteger("minggao", "bcolor", 0), 0x302010);
+        QCOMPARE(w.LooksStoredAtClosing(), QStringLiteral("宋体/16/%1").arg(0x302010));
     }
 
     void theUsefulGodNeedsAChartAndRecomputesTheReport() {
