@@ -4,8 +4,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
-namespace gbk {
 namespace {
 
 // One converter per direction, opened once per thread and reset before use:
@@ -19,13 +19,15 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
+    bool IsOpen() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
     // Converts as much as possible; on a sequence it cannot take it calls
     // onBad(in, left), which returns how many input bytes to skip and
     // appends its replacement to out.
     template <typename OnBad>
     std::string Run(std::string_view input, OnBad onBad) {
         std::string out;
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) return out;
+        if (!IsOpen()) return out;
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         out.reserve(input.size() * 3 / 2 + 8);
         char* in = const_cast<char*>(input.data());
@@ -61,6 +63,24 @@ Converter& FromUtf8Converter() {
     return c;
 }
 
+// The converter from the character set asked for last, reopened when
+// another is asked for: a document seldom mixes more than two.
+Converter* ToUtf8ConverterFrom(std::string_view charset) {
+    thread_local std::string name;
+    thread_local std::unique_ptr<Converter> c;
+    if (!c || name != charset) {
+        name = charset;
+        c = std::make_unique<Converter>("UTF-8", name.c_str());
+    }
+    return c->IsOpen() ? c.get() : nullptr;
+}
+
+// Decoding to UTF-8: a byte that does not start a valid sequence becomes U+FFFD.
+std::size_t ReplaceBadByte(const char*, std::size_t, std::string& out) {
+    out += "\xEF\xBF\xBD";
+    return 1;
+}
+
 // Length of the UTF-8 sequence that starts with byte b (1 for a stray byte).
 std::size_t Utf8SequenceLength(unsigned char b) {
     if (b >= 0xF0 && b < 0xF8) return 4;
@@ -71,12 +91,9 @@ std::size_t Utf8SequenceLength(unsigned char b) {
 
 }  // namespace
 
-std::string ToUtf8(std::string_view gbkBytes) {
-    return ToUtf8Converter().Run(gbkBytes, [](const char*, std::size_t, std::string& out) {
-        out += "\xEF\xBF\xBD";
-        return std::size_t{1};
-    });
-}
+namespace gbk {
+
+std::string ToUtf8(std::string_view gbkBytes) { return ToUtf8Converter().Run(gbkBytes, ReplaceBadByte); }
 
 std::string FromUtf8(std::string_view utf8) {
     return FromUtf8Converter().Run(utf8, [](const char* in, std::size_t left, std::string& out) {
@@ -132,3 +149,13 @@ void WriteField(char* field, std::size_t size, std::string_view utf8) {
 }
 
 }  // namespace gbk
+
+namespace codec {
+
+std::optional<std::string> ToUtf8(std::string_view bytes, std::string_view charset) {
+    Converter* c = ToUtf8ConverterFrom(charset);
+    if (c == nullptr) return std::nullopt;
+    return c->Run(bytes, ReplaceBadByte);
+}
+
+}  // namespace codec

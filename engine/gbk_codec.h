@@ -2,9 +2,12 @@
 // every data file (settings, places, cases, strokes, comments). Byte widths
 // that the files and the report layout speak of ("at most 12 bytes", chart
 // columns) are GBK widths: a Chinese character counts 2, ASCII 1.
+// Text of other character sets (the Big5 or Western bytes of a rich-text
+// file written elsewhere) is decoded here too.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,3 +40,12 @@ template <std::size_t N>
 void WriteField(char (&field)[N], std::string_view utf8) { WriteField(field, N, utf8); }
 
 }  // namespace gbk
+
+namespace codec {
+
+// Bytes of the character set that iconv knows by this name ("BIG5",
+// "CP1252", "MACINTOSH") to UTF-8. A byte sequence the set does not define
+// becomes U+FFFD; nothing when iconv does not know the set.
+std::optional<std::string> ToUtf8(std::string_view bytes, std::string_view charset);
+
+}  // namespace codec

@@ -1,6 +1,6 @@
-// Windows code pages of the byte text in rich-text files. GBK goes through
-// the program's codec; the others (Big5, the Western and other national code
-// pages) through iconv. Invalid bytes become U+FFFD.
+// Windows code pages of the byte text in rich-text files. Every code page
+// (GBK, Big5, the Western and other national ones) is decoded by the
+// program's codec module; invalid bytes become U+FFFD.
 #pragma once
 
 #include <string>

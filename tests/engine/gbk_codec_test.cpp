@@ -21,6 +21,17 @@ TEST(GbkCodec, BadBytesAndMissingCharactersNeverCrash) {
     EXPECT_EQ(gbk::ToUtf8(""), "");
 }
 
+TEST(GbkCodec, DecodesOtherCharacterSetsByName) {
+    EXPECT_EQ(codec::ToUtf8("\xB1\x42\xAB\xC3", "BIG5"), "婚姻");
+    // Switching sets and back reopens the converter each time.
+    EXPECT_EQ(codec::ToUtf8("caf\xE9", "CP1252"), "café");
+    EXPECT_EQ(codec::ToUtf8("\xB1\x42", "BIG5"), "婚");
+    // 0x81 is undefined in the Western code page; a cut Big5 pair at the end.
+    EXPECT_EQ(codec::ToUtf8("a\x81" "b\xB1", "CP1252"), "a\xEF\xBF\xBD" "b\xC2\xB1");
+    EXPECT_EQ(codec::ToUtf8("a\xB1", "BIG5"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(codec::ToUtf8("abc", "NO-SUCH-SET"), std::nullopt);
+}
+
 TEST(GbkCodec, WidthCountsGbkBytes) {
     struct Case { const char* text; std::size_t width; };
     const Case cases[] = {{"", 0}, {"abc", 3}, {"乾造  ", 6}, {"日元", 4}, {"x😀", 2}};
