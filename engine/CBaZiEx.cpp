@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "engine/calendar_math.h"
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
 #include "engine/ini_file.h"
+#include "engine/int_math.h"
 #include "engine/symbols.h"
 
 namespace {
@@ -38,9 +38,9 @@ std::string LinesOfFile(const std::string& path) {
 // A block from the useful-god dialog, brought into the ranges the analysis
 // indexes its tables with.
 UsefulGodSettings Sanitised(UsefulGodSettings s) {
-    for (int16_t& g : s.group) g = static_cast<int16_t>(calmath::Mod(g, 5));
+    for (int16_t& g : s.group) g = static_cast<int16_t>(intmath::Mod(g, 5));
     s.strengthClass = std::min<uint8_t>(s.strengthClass, 6);
-    s.dayStem = static_cast<int16_t>(calmath::Mod(s.dayStem, 10));
+    s.dayStem = static_cast<int16_t>(intmath::Mod(s.dayStem, 10));
     return s;
 }
 

@@ -5,9 +5,10 @@
 
 #include "engine/CYiDate.h"
 #include "engine/calendar_math.h"
+#include "engine/int_math.h"
 #include "engine/tables/calendar_tables.h"
 
-using calmath::FloorDiv;
+using intmath::FloorDiv;
 using calmath::MonthLength;
 
 namespace {
@@ -67,7 +68,7 @@ void CYiDate::JulianDayToDate(double jd, CalDate& d) const {
 void CYiDate::NextDay(CalDate& d) const { JulianDayToDate(DateToJulianDay(d) + 1, d); }
 
 int CYiDate::Weekday(const CalDate& d) const {
-    return calmath::Mod(static_cast<int>(std::floor(DateToJulianDay(d) - kWeekdayEpoch)), 7);
+    return intmath::Mod(static_cast<int>(std::floor(DateToJulianDay(d) - kWeekdayEpoch)), 7);
 }
 
 bool CYiDate::IsValidSolarDate(const CalDate& d) const {

@@ -9,9 +9,10 @@
 
 #include "engine/CYiDate.h"
 #include "engine/calendar_math.h"
+#include "engine/int_math.h"
 #include "engine/tables/calendar_tables.h"
 
-using calmath::Mod;
+using intmath::Mod;
 
 namespace {
 

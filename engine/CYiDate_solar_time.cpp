@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "engine/CYiDate.h"
-#include "engine/calendar_math.h"
+#include "engine/int_math.h"
 #include "engine/tables/calendar_tables.h"
 
 void CYiDate::ToSolarTime(double longitude, CalDate& t, int mode) const {
@@ -10,7 +10,7 @@ void CYiDate::ToSolarTime(double longitude, CalDate& t, int mode) const {
     double correction = 0;  // the equation of time, in whole minutes
     if (mode == 1) {
         CalDate newYear = {t.year, 1, 1, t.hour, t.minute};
-        int index = calmath::Mod(static_cast<int>(std::floor(jd - DateToJulianDay(newYear) + 0.2)), 366);
+        int index = intmath::Mod(static_cast<int>(std::floor(jd - DateToJulianDay(newYear) + 0.2)), 366);
         correction = std::trunc(caltab::kEquationOfTime[index]);
     }
     // Four minutes per degree west of 120° E, whole minutes rounded down.

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "engine/CYiDate.h"
-#include "engine/calendar_math.h"
+#include "engine/int_math.h"
 #include "engine/tables/calendar_tables.h"
 
 double CYiDate::TermDayOfYear(int year, int term) const {
@@ -36,7 +36,7 @@ int CYiDate::SolarTermOfMonth(int year, int month, int which, CalDate& when) con
     MomentOf(year, t, when);
     // Term numbers run 1..12 (小寒 is 节 1, 冬至 中气 12).
     int number = which == 1 ? (t.term + 1) / 2 : t.term / 2;
-    return calmath::Mod(number - 1, 12) + 1;
+    return intmath::Mod(number - 1, 12) + 1;
 }
 
 void CYiDate::TermMoment(int year, int term, CalDate& when) const {
@@ -89,8 +89,8 @@ void CYiDate::MomentOf(int year, const TermDay& t, CalDate& when) {
     double fraction = t.dayOfYear - std::floor(t.dayOfYear);
     int hour = static_cast<int>(std::floor(24 * fraction));
     int minute = static_cast<int>(std::floor(60 * (24 * fraction - hour)));
-    int y = year + calmath::FloorDiv(t.month - 1, 12);
-    int month = calmath::Mod(t.month - 1, 12) + 1;
+    int y = year + intmath::FloorDiv(t.month - 1, 12);
+    int month = intmath::Mod(t.month - 1, 12) + 1;
     when = {static_cast<int16_t>(y), static_cast<int16_t>(month), static_cast<int16_t>(t.day),
             static_cast<int16_t>(hour), static_cast<int16_t>(minute)};
 }

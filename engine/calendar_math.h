@@ -1,12 +1,8 @@
-// Integer helpers of the calendar arithmetic, which works across negative
-// (astronomical) years and therefore needs true floors and non-negative
-// remainders.
+// Leap years and month lengths of the solar calendar, across negative
+// (astronomical) years and the Julian/Gregorian switch of 1582.
 #pragma once
 
 namespace calmath {
-
-inline int FloorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-inline int Mod(int a, int b) { return ((a % b) + b) % b; }
 
 // Leap years: the Gregorian rule after 1582, the Julian rule (every fourth
 // year, negative years included) up to 1582.

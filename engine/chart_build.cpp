@@ -5,11 +5,12 @@
 #include "engine/CBaZiEx.h"
 #include "engine/chart_header_text.h"
 #include "engine/chart_rules.h"
+#include "engine/int_math.h"
 #include "engine/luck_pillars.h"
 #include "engine/pillars.h"
 #include "engine/symbols.h"
 
-using calmath::Mod;
+using intmath::Mod;
 
 namespace {
 

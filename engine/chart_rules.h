@@ -3,7 +3,7 @@
 // day pillar's decade, and the range of supported years.
 #pragma once
 
-#include "engine/calendar_math.h"
+#include "engine/int_math.h"
 
 namespace gz {
 
@@ -32,5 +32,5 @@ inline bool RunsForward(bool male, int yearPillar) { return male == (yearPillar 
 // second is the next branch. 甲子 gives 戌 (and 亥).
 inline int FirstEmptyBranch(int dayPillar) {
     int n = dayPillar == 0 ? 60 : dayPillar;
-    return calmath::Mod(11 - 2 * ((n - 1) / 10), 12);
+    return intmath::Mod(11 - 2 * ((n - 1) / 10), 12);
 }

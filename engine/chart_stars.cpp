@@ -5,13 +5,14 @@
 
 #include "engine/CBaZiEx.h"
 #include "engine/chart_rules.h"
+#include "engine/int_math.h"
 #include "engine/pillars.h"
 #include "engine/stars.h"
 #include "engine/symbols.h"
 #include "engine/text_format.h"
 
 using namespace gz;
-using calmath::Mod;
+using intmath::Mod;
 
 namespace {
 

@@ -3,13 +3,15 @@
 #include <utility>
 
 #include "engine/chart_analysis.h"
+#include "engine/int_math.h"
 #include "engine/symbols.h"
 
 namespace analysis {
 
 namespace {
 
-int Mod5(int x) { return ((x % 5) + 5) % 5; }
+using intmath::Mod;
+
 int DayStem(const ChartData& c) { return sym::StemOf(c.dayPillar); }
 int DayElement(const ChartData& c) { return sym::kStemElement[DayStem(c)]; }
 
@@ -83,7 +85,7 @@ uint8_t GradeOfClass(int strengthClass) {
 int UsefulGodElement(int strengthClass, int dayElement) {
     // 从旺 印, 太弱 比劫, 偏弱 印, 平和 印, 偏旺 财, 太旺 官杀, 从弱 财.
     static constexpr int kOffset[7] = {4, 0, 4, 4, 2, 3, 2};
-    return Mod5(dayElement + kOffset[strengthClass]);
+    return Mod(dayElement + kOffset[strengthClass], 5);
 }
 
 void AssignFavourGods(ChartData& c) {
@@ -110,7 +112,7 @@ void AssignFavourGods(ChartData& c) {
     int e = DayElement(c);
     for (int i = 0; i < 5; ++i) {
         c.godGroups[i] = static_cast<uint8_t>(groups[i]);
-        c.gods[i] = static_cast<uint8_t>(Mod5(e + groups[i]));
+        c.gods[i] = static_cast<uint8_t>(Mod(e + groups[i], 5));
     }
 }
 

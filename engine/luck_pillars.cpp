@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/calendar_math.h"
+#include "engine/int_math.h"
 #include "engine/symbols.h"
 #include "engine/text_format.h"
 
@@ -31,7 +31,7 @@ LuckStart LuckStartOf(const CYiDate& calendar, bool forward, double birthJd, dou
 }
 
 int LuckPillar(int monthPillar, int k, bool forward) {
-    return calmath::Mod(forward ? monthPillar + k : monthPillar - k, 60);
+    return intmath::Mod(forward ? monthPillar + k : monthPillar - k, 60);
 }
 
 std::string LuckPillarsText(const LuckStart& start, bool forward, int monthPillar, int dayStem,

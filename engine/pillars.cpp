@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "engine/calendar_math.h"
+#include "engine/int_math.h"
 #include "engine/symbols.h"
 
-using calmath::Mod;
+using intmath::Mod;
 
 namespace {
 
@@ -21,7 +21,7 @@ Jie JieAt(const CYiDate& cal, int index) {
     Jie j;
     j.index = index;
     int number = Mod(index, 12) + 1;
-    cal.TermMoment(calmath::FloorDiv(index, 12), 2 * number - 1, j.when);
+    cal.TermMoment(intmath::FloorDiv(index, 12), 2 * number - 1, j.when);
     j.jd = cal.DateToJulianDay(j.when);
     return j;
 }

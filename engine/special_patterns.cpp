@@ -3,6 +3,7 @@
 // in their fixed order; the first that holds names the pattern and its five
 // gods (用 喜 忌 仇 闲, as elements).
 #include "engine/chart_analysis.h"
+#include "engine/int_math.h"
 #include "engine/pillar_relations.h"
 #include "engine/stars.h"
 #include "engine/symbols.h"
@@ -11,7 +12,7 @@ namespace analysis {
 
 namespace {
 
-int Mod5(int x) { return ((x % 5) + 5) % 5; }
+using intmath::Mod;
 
 // Group numbers: 0 比劫, 1 食伤, 2 财星, 3 官杀, 4 印枭.
 class PatternTest {
@@ -36,8 +37,8 @@ public:
         // and forms a triad or a direction (稼穑: all of 辰戌丑未), and the
         // element that controls it is missing.
         int x = e_;
-        if (sym::kBranchElement[monthBranch_] == x && (triad_ == x || direction_ == x) && !Has(Mod5(x + 3)))
-            return Ruled(Mod5(x + 4), x);  // 曲直格 is 木 (rule 0) … 润下格 水 (rule 4)
+        if (sym::kBranchElement[monthBranch_] == x && (triad_ == x || direction_ == x) && !Has(Mod(x + 3, 5)))
+            return Ruled(Mod(x + 4, 5), x);  // 曲直格 is 木 (rule 0) … 润下格 水 (rule 4)
         const uint8_t* visible = c_.groupCountVisible;
         const uint8_t* stems = c_.stemGroupCount;
         if (Weak() && monthGroup_ == 2 && Rules(2) && stems[1] + stems[2] == 3) return Set(5, {2, 1, 0, 4, 3});
@@ -54,7 +55,7 @@ public:
     }
 
 private:
-    int GroupOf(int element) const { return element < 0 ? -1 : Mod5(element - e_); }
+    int GroupOf(int element) const { return element < 0 ? -1 : Mod(element - e_, 5); }
     bool Has(int element) const { return c_.elementCount[element] > 0; }
     // The day stem is 休, 囚 or 死 in the month.
     bool Weak() const { return season_ >= 2; }
@@ -65,14 +66,14 @@ private:
 
     // Five gods as offsets from the day master's element.
     int Set(int pattern, const int (&offsets)[5]) {
-        for (int i = 0; i < 5; ++i) gods_[i] = static_cast<uint8_t>(Mod5(e_ + offsets[i]));
+        for (int i = 0; i < 5; ++i) gods_[i] = static_cast<uint8_t>(Mod(e_ + offsets[i], 5));
         return pattern;
     }
     // Five gods of a chart ruled by element x: x, the element generating it,
     // the one controlling it, the one it controls, the one it generates.
     int Ruled(int pattern, int x) {
         static constexpr int kOffsets[5] = {0, 4, 3, 2, 1};
-        for (int i = 0; i < 5; ++i) gods_[i] = static_cast<uint8_t>(Mod5(x + kOffsets[i]));
+        for (int i = 0; i < 5; ++i) gods_[i] = static_cast<uint8_t>(Mod(x + kOffsets[i], 5));
         return pattern;
     }
 
@@ -99,7 +100,7 @@ private:
         for (int e = 0; e < 5; ++e)
             if (Has(e)) present[n++] = e;
         if (n != 2) return false;
-        int d = Mod5(present[1] - present[0]);
+        int d = Mod(present[1] - present[0], 5);
         return d == 1 || d == 4;
     }
 
@@ -112,8 +113,8 @@ private:
         if (code < 0) return -1;
         static constexpr int kTurnsInto[5] = {2, 3, 4, 0, 1};  // 戊癸 火, 甲己 土, 乙庚 金, 丙辛 水, 丁壬 木
         int x = kTurnsInto[code];
-        if (sym::kBranchElement[monthBranch_] != x || Has(Mod5(x + 3))) return -1;
-        return Ruled(12 + Mod5(code - 1), x);  // 甲己 12 … 丁壬 15, 戊癸 16
+        if (sym::kBranchElement[monthBranch_] != x || Has(Mod(x + 3, 5))) return -1;
+        return Ruled(12 + Mod(code - 1, 5), x);  // 甲己 12 … 丁壬 15, 戊癸 16
     }
 
     const ChartData& c_;

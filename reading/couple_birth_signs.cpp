@@ -1,6 +1,7 @@
 // The findings of the comparison that come from the birth years and days:
 // the year pillars, the nine stars (九星合婚), the Western signs and the
 // birthday codes (生日密码).
+#include "engine/int_math.h"
 #include "engine/symbols.h"
 #include "engine/text_format.h"
 #include "reading/couple_compare.h"
@@ -9,7 +10,7 @@ namespace couple {
 
 namespace {
 
-int Mod(int x, int n) { return ((x % n) + n) % n; }
+using intmath::Mod;
 
 enum Pairing { kShengQi, kFuDe, kTianYi, kYouHun, kGuiHun, kJueTi, kWuGui, kJueMing };
 const char* const kPairingNames[8] = {"生气", "福德", "天医", "游魂", "归魂", "绝体", "五鬼", "绝命"};

@@ -3,14 +3,14 @@
 #include <charconv>
 #include <cstdio>
 
-#include "engine/calendar_math.h"
+#include "engine/int_math.h"
 #include "engine/symbols.h"
 
 namespace reverse {
 
 namespace {
 
-using calmath::Mod;
+using intmath::Mod;
 
 constexpr int kFirstYear = -849;  // astronomical: 850 BC
 constexpr int kLastYear = 2100;
