@@ -18,6 +18,7 @@
 #include "cases/MDataBase.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/output.h"
 #include "engine/gbk_codec.h"
 #include "engine/records.h"
 
@@ -28,10 +29,7 @@ constexpr const char* kUsage =
     "[--category TEXT] [--category-exact] [--sex 男|女] [--years FROM TO] [--province N] [--json] | "
     "export FOLDER | import FILE";
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "cases: %s\n", message.c_str());
-    return 2;
-}
+int Fail(const std::string& message) { return ErrorExit(2, "cases: " + message); }
 
 bool ParseInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
@@ -114,8 +112,7 @@ int PrintCases(const MDataBase& store, const std::vector<int>& numbers, bool jso
         else
             PrintTableRow(n, r);
     }
-    if (printed == 0) std::fprintf(stderr, "cases: no case found\n");
-    return printed == 0 ? 1 : 0;
+    return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
 }
 
 // ---- sub-commands -----------------------------------------------------------

@@ -17,6 +17,7 @@
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/output.h"
 #include "engine/CBaZiEx.h"
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
@@ -25,11 +26,6 @@ namespace {
 
 constexpr const char* kUsage = "couple --a SPEC --b SPEC [--json] [--dir PROGRAM_FOLDER]";
 constexpr int kUnknownProvince = 34;  // "未知地"
-
-int Invalid(const std::string& message) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 2;
-}
 
 // A decimal number making up the whole text, within [low, high].
 bool ParseDegrees(const std::string& text, float low, float high, float& value) {
@@ -159,15 +155,6 @@ std::string ChartJson(const CBaZiEx& engine, int person) {
     return out + "}";
 }
 
-// The report with "\n" line ends.
-std::string UnixLines(const std::string& report) {
-    std::string out;
-    out.reserve(report.size());
-    for (std::size_t i = 0; i < report.size(); ++i)
-        if (!(report[i] == '\r' && i + 1 < report.size() && report[i + 1] == '\n')) out += report[i];
-    return out;
-}
-
 int RunCouple(const Args& args) {
     std::string specs[2], folder = fileutil::ProgramFolder();
     bool json = false;
@@ -178,19 +165,19 @@ int RunCouple(const Args& args) {
         else if (a == "--a" && hasValue) specs[0] = args[++i];
         else if (a == "--b" && hasValue) specs[1] = args[++i];
         else if (a == "--dir" && hasValue) folder = args[++i];
-        else return Invalid(std::string("usage: marivo-cli ") + kUsage);
+        else return UsageExit(kUsage);
     }
     BirthData persons[2];
     for (int k = 0; k < 2; ++k) {
         const char* option = k == 0 ? "--a" : "--b";
-        if (specs[k].empty()) return Invalid(std::string("usage: marivo-cli ") + kUsage);
+        if (specs[k].empty()) return UsageExit(kUsage);
         std::string error;
-        if (!ParseSpec(specs[k], k, persons[k], error)) return Invalid(std::string(option) + ": " + error);
+        if (!ParseSpec(specs[k], k, persons[k], error)) return ErrorExit(2, std::string(option) + ": " + error);
     }
 
     CBaZiEx engine(folder);
     engine.showReport = 0;  // keep the report text; there is no view
-    if (!engine.ComputeCouple(persons[0], persons[1])) return Invalid(UnixLines(engine.errorText));
+    if (!engine.ComputeCouple(persons[0], persons[1])) return ErrorExit(2, engine.errorText);
     std::string report = UnixLines(engine.report);
     if (!json) {
         if (!report.empty() && report.back() != '\n') report += '\n';

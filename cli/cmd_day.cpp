@@ -4,6 +4,7 @@
 
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "engine/pillars.h"
 #include "engine/symbols.h"
 #include "engine/term_names.h"
@@ -11,11 +12,6 @@
 namespace {
 
 constexpr const char* kUsage = "day YYYY-MM-DD [HH:MM] [--lunar [--leap]]";
-
-int Invalid(const std::string& message) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 2;
-}
 
 std::string TermLine(const CYiDate& cal, const CalDate& date) {
     std::string line = "节气：";
@@ -40,22 +36,22 @@ int RunDay(const Args& args) {
         else if (a == "--leap") leap = true;
         else if (dateText.empty()) dateText = a;
         else if (timeText.empty()) timeText = a;
-        else return Invalid(std::string("usage: marivo-cli ") + kUsage);
+        else return UsageExit(kUsage);
     }
-    if (dateText.empty() || (leap && !lunarInput)) return Invalid(std::string("usage: marivo-cli ") + kUsage);
+    if (dateText.empty() || (leap && !lunarInput)) return UsageExit(kUsage);
 
     CalDate solar;
     std::string message;
     if (lunarInput) {
         CalDate lunar;
-        if (!ParseDateFields(dateText, lunar)) return Invalid("不存在这个日期,请重新输入！");
-        if (!cal.LunarToSolar(lunar, solar, leap, message)) return Invalid(message);
-        if (!cal.IsValidSolarDate(solar)) return Invalid("时间越界，年份在-850到2100之间");
+        if (!ParseDateFields(dateText, lunar)) return ErrorExit(2, "不存在这个日期,请重新输入！");
+        if (!cal.LunarToSolar(lunar, solar, leap, message)) return ErrorExit(2, message);
+        if (!cal.IsValidSolarDate(solar)) return ErrorExit(2, "时间越界，年份在-850到2100之间");
     } else if (!ParseSolarDate(cal, dateText, solar, message)) {
-        return Invalid(message);
+        return ErrorExit(2, message);
     }
     solar.hour = 12, solar.minute = 0;
-    if (!timeText.empty() && !ParseTime(timeText, solar)) return Invalid("不存在这个时间");
+    if (!timeText.empty() && !ParseTime(timeText, solar)) return ErrorExit(2, "不存在这个时间");
 
     CalDate lunar;
     bool isLeap = cal.SolarToLunar(solar, lunar);

@@ -6,17 +6,13 @@
 
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "engine/pillars.h"
 #include "engine/symbols.h"
 
 namespace {
 
 constexpr const char* kUsage = "days FROM TO [--time HH:MM] [--json]";
-
-int Invalid(const std::string& message) {
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 2;
-}
 
 void AppendDay(std::string& out, CYiDate& cal, const CalDate& date, const FourPillars& p, bool json) {
     CalDate lunar;
@@ -47,15 +43,15 @@ int RunDays(const Args& args) {
         else if (args[i] == "--time" && i + 1 < args.size()) timeText = args[++i];
         else dates.push_back(args[i]);
     }
-    if (dates.size() != 2) return Invalid(std::string("usage: marivo-cli ") + kUsage);
+    if (dates.size() != 2) return UsageExit(kUsage);
     CalDate from, to;
     std::string message;
     if (!ParseSolarDate(cal, dates[0], from, message) || !ParseSolarDate(cal, dates[1], to, message))
-        return Invalid(message);
-    if (!ParseTime(timeText, from)) return Invalid("不存在这个时间");
+        return ErrorExit(2, message);
+    if (!ParseTime(timeText, from)) return ErrorExit(2, "不存在这个时间");
     to.hour = from.hour, to.minute = from.minute;
     double jd = cal.DateToJulianDay(from), last = cal.DateToJulianDay(to);
-    if (last < jd) return Invalid("结束日期早于开始日期");
+    if (last < jd) return ErrorExit(2, "结束日期早于开始日期");
 
     std::string out;
     out.reserve(1 << 20);

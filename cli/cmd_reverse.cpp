@@ -6,18 +6,12 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "tools/reverse_search.h"
 
 namespace {
 
 constexpr const char* kUsage = "reverse 年柱 月柱 日柱 时柱 [--from YEAR] [--all]";
-
-// The window's texts end lines with "\r\n"; a terminal wants "\n".
-int Fail(int status, std::string text) {
-    for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
-    std::fprintf(stderr, "%s\n", text.c_str());
-    return status;
-}
 
 // "1984-02-04 00:05", the year as users write it (a leading '-' BC).
 void PrintMoment(const CalDate& m) {
@@ -34,18 +28,18 @@ int RunReverse(const Args& args) {
         if (args[i] == "--all") all = true;
         else if (args[i] == "--from" && i + 1 < args.size()) from = args[++i];
         else if (args[i].rfind("--", 0) != 0) names.push_back(args[i]);
-        else return Fail(2, std::string("usage: marivo-cli ") + kUsage);
+        else return UsageExit(kUsage);
     }
-    if (names.size() != 4) return Fail(2, std::string("usage: marivo-cli ") + kUsage);
+    if (names.size() != 4) return UsageExit(kUsage);
 
     // The checks of the window, in its order.
     int typed = reverse::TypedYear(from);
-    if (!reverse::StartYearAccepted(typed)) return Fail(2, reverse::kStartYearMessage);
+    if (!reverse::StartYearAccepted(typed)) return ErrorExit(2, reverse::kStartYearMessage);
     reverse::StemBranch picked[4];
     for (int i = 0; i < 4; ++i) picked[i] = reverse::PickedByName(names[i]);
     reverse::PillarCheck check = reverse::CheckPillars(picked);
-    if (check.failed >= 0) return Fail(2, reverse::InvalidPillarMessage(check.failed));
-    if (!reverse::StartYearSearchable(typed)) return Fail(2, reverse::kStartYearMessage);
+    if (check.failed >= 0) return ErrorExit(2, reverse::InvalidPillarMessage(check.failed));
+    if (!reverse::StartYearSearchable(typed)) return ErrorExit(2, reverse::kStartYearMessage);
 
     CYiDate cal;
     std::vector<CalDate> found;
@@ -54,7 +48,7 @@ int RunReverse(const Args& args) {
     } else if (auto first = reverse::FirstMatch(cal, check.pillars, reverse::AstronomicalYear(typed))) {
         found.push_back(*first);
     }
-    if (found.empty()) return Fail(1, reverse::kNoMatchText);
+    if (found.empty()) return ErrorExit(1, reverse::kNoMatchText);
     for (const CalDate& m : found) PrintMoment(m);
     return 0;
 }

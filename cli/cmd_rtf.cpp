@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "engine/file_util.h"
 #include "richtext/plain_text.h"
 #include "richtext/report_file.h"
@@ -14,8 +15,7 @@
 namespace {
 
 int Fail(const char* command, const std::string& message) {
-    std::fprintf(stderr, "%s: %s\n", command, message.c_str());
-    return 2;
+    return ErrorExit(2, std::string(command) + ": " + message);
 }
 
 int RunRtfText(const Args& args) {

@@ -5,6 +5,7 @@
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/output.h"
 #include "engine/term_names.h"
 
 namespace {
@@ -21,14 +22,8 @@ int RunTerms(const Args& args) {
         else yearText = "?";
     }
     int year;
-    if (yearText.empty() || yearText == "?") {
-        std::fprintf(stderr, "usage: marivo-cli %s\n", kUsage);
-        return 2;
-    }
-    if (!ParseYear(yearText, year)) {
-        std::fprintf(stderr, "年份必须在-850到2100年之间，并且没有公元0年\n");
-        return 2;
-    }
+    if (yearText.empty() || yearText == "?") return UsageExit(kUsage);
+    if (!ParseYear(yearText, year)) return ErrorExit(2, "年份必须在-850到2100年之间，并且没有公元0年");
     std::string out = json ? "[" : "";
     for (int term = 1; term <= 24; ++term) {
         CalDate when;
