@@ -155,7 +155,7 @@ TEST_F(StoreDamageTest, FileCountBelowTheSlotsStillReachesEveryFile) {
     store_.FindCases(c, found);
     EXPECT_EQ(found, (std::vector<int>{50000}));
 
-    std::string backup = (root_ / "backup").string();
+    std::string backup = root_.Path("backup");
     TransferResult result = store_.ExportTo(backup);
     EXPECT_EQ(result.dataFiles, 2);
     EXPECT_TRUE(fs::exists(backup + "/bazi1.dat"));

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -12,6 +11,7 @@
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
 #include "hand_built.h"
+#include "tests/common/temp_folder.h"
 
 struct RawHeader {
     int32_t slots, deleted;
@@ -22,15 +22,10 @@ struct RawHeader {
 class StoreFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = std::filesystem::temp_directory_path() /
-                ("marivo_cases_" + std::to_string(getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(root_);
-        folder_ = (root_ / "prog").string() + "/";
+        folder_ = root_.Path("prog") + "/";
         std::filesystem::create_directories(folder_);
         ASSERT_TRUE(store_.Open(folder_, 0));
     }
-    void TearDown() override { std::filesystem::remove_all(root_); }
 
     std::string DataPath(int k) const { return folder_ + "dat/bazi" + std::to_string(k) + ".dat"; }
 
@@ -84,7 +79,7 @@ protected:
         return record;
     }
 
-    std::filesystem::path root_;
+    TempFolder root_;
     std::string folder_;
     MDataBase store_;
 };

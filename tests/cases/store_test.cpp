@@ -158,7 +158,7 @@ TEST_F(StoreTest, DeleteAllRemovesDataAndReportsAndTheNextOpenStartsAfresh) {
 TEST_F(StoreTest, ExportCreatesTheReportFolderAndOverwritesTheSecondTime) {
     AddNamed(2);
     Write(store_.ReportFile(1), "{\\rtf1 one}");
-    std::string target = (root_ / "backup").string() + "/";
+    std::string target = root_.Path("backup") + "/";
 
     TransferResult first = store_.ExportTo(target);
     EXPECT_EQ(first.status, TransferStatus::Done);
@@ -188,13 +188,13 @@ TEST_F(StoreTest, ImportAfterClearingBringsBackTheExportedStore) {
     AddNamed(3);
     ASSERT_TRUE(store_.DeleteCase(1));
     Write(store_.ReportFile(2), "{\\rtf1 two}");
-    std::string backup = (root_ / "backup").string() + "/";
+    std::string backup = root_.Path("backup") + "/";
     ASSERT_EQ(store_.ExportTo(backup).status, TransferStatus::Done);
     std::string exported = Bytes(DataPath(0));
 
     // Another program folder with cases of its own.
     MDataBase other;
-    std::string otherFolder = (root_ / "other").string() + "/";
+    std::string otherFolder = root_.Path("other") + "/";
     ASSERT_TRUE(other.Open(otherFolder, 0));
     CaseRecord r = MakeCase("别人");
     other.AddCase(r);
@@ -226,7 +226,7 @@ TEST_F(StoreTest, ImportRefusesTheOwnStoreAndFilesWithoutAHeader) {
     Write(folder_ + "bazi0.dat", handbuilt::Header(0, 0, 0, 1));
     EXPECT_EQ(store_.ImportFrom(folder_ + "bazi0.dat").status, TransferStatus::OwnStore);
 
-    std::string elsewhere = (root_ / "x").string();
+    std::string elsewhere = root_.Path("x");
     fs::create_directories(elsewhere);
     Write(elsewhere + "/bazi0.dat", "short");
     EXPECT_EQ(store_.ImportFrom(elsewhere + "/bazi0.dat").status, TransferStatus::NoStore);
@@ -235,7 +235,7 @@ TEST_F(StoreTest, ImportRefusesTheOwnStoreAndFilesWithoutAHeader) {
 }
 
 TEST_F(StoreTest, ImportCopiesTheFilesThatExistWhenMoreAreAnnounced) {
-    std::string source = (root_ / "src").string() + "/";
+    std::string source = root_.Path("src") + "/";
     fs::create_directories(source);
     std::string header = handbuilt::Header(150000, 0, 0, 3);
     Write(source + "bazi0.dat", header);

@@ -10,6 +10,7 @@
 #include "cases/MDataBase.h"
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
+#include "tests/common/temp_folder.h"
 
 namespace {
 
@@ -30,10 +31,7 @@ std::string Quoted(const std::string& s) {
 class CasesCliTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / ("marivo_cli_cases_" + std::to_string(getpid()) + "_" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        folder_ = (root_ / "prog").string() + "/";
+        folder_ = root_.Path("prog") + "/";
         fs::create_directories(folder_ + "dat");
         ASSERT_TRUE(store_.Open(folder_, 0));
         Add("张三", "同事", 1990, true, "备注:\r\n\"好\"");
@@ -41,7 +39,6 @@ protected:
         Add("张小丽", "同事", 1985, false, "y");
         ASSERT_TRUE(store_.DeleteCase(1));
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     void Add(const char* name, const char* category, int16_t year, bool male, const char* note) {
         CaseRecord r{};
@@ -68,7 +65,7 @@ protected:
     }
 
     CliRun Cli(const std::string& args) const {
-        std::string errFile = (root_ / "stderr.txt").string();
+        std::string errFile = root_.Path("stderr.txt");
         std::string command = std::string(MARIVO_CLI) + " cases " + args + " 2>" + Quoted(errFile);
         CliRun run{-1, "", ""};
         FILE* pipe = popen(command.c_str(), "r");
@@ -89,7 +86,7 @@ protected:
         return lines;
     }
 
-    fs::path root_;
+    TempFolder root_;
     std::string folder_;
     MDataBase store_;
 };
@@ -152,7 +149,7 @@ TEST_F(CasesCliTest, FindTakesEveryCondition) {
 }
 
 TEST_F(CasesCliTest, BadInputIsRefusedWithStatusTwo) {
-    const std::string bare = (root_ / "bare").string();
+    const std::string bare = root_.Path("bare");
     fs::create_directories(bare);
     const std::string cases[] = {
         "list",
@@ -182,12 +179,12 @@ TEST_F(CasesCliTest, BadInputIsRefusedWithStatusTwo) {
 
 TEST_F(CasesCliTest, ExportAndImportCarryTheWholeLibrary) {
     ASSERT_TRUE(fileutil::WriteAtomically(store_.ReportFile(0), "{\\rtf1 }"));
-    const std::string backup = (root_ / "backup").string();
+    const std::string backup = root_.Path("backup");
     CliRun exported = Cli(Dir() + " export " + Quoted(backup));
     ASSERT_EQ(exported.status, 0) << exported.err;
     EXPECT_NE(exported.out.find("1 data files and 1 report files"), std::string::npos) << exported.out;
 
-    const std::string other = (root_ / "other").string() + "/";
+    const std::string other = root_.Path("other") + "/";
     fs::create_directories(other + "dat");
     const std::string otherDir = "--dir " + Quoted(other);
     CliRun imported = Cli(otherDir + " import " + Quoted(backup + "/bazi0.dat"));

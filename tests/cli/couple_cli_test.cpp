@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/common/temp_folder.h"
+
 namespace {
 
 struct CoupleRun {
@@ -65,11 +67,10 @@ TEST(CoupleCommand, JsonCarriesTheIndexTheReportAndBothCharts) {
 }
 
 TEST(CoupleCommand, SettingsComeFromTheProgramFolder) {
-    auto dir = std::filesystem::temp_directory_path() / ("marivo_couple_dir_" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir / "dat");
-    std::ofstream(dir / "dat/bzinit.ini") << "[set]\r\npai=1\r\nidate=2\r\n";
-    CoupleRun r = Couple(kA + " " + kB + " --dir " + dir.string());
-    std::filesystem::remove_all(dir);
+    TempFolder dir;
+    std::filesystem::create_directories(dir.Path("dat"));
+    std::ofstream(dir.Path("dat/bzinit.ini")) << "[set]\r\npai=1\r\nidate=2\r\n";
+    CoupleRun r = Couple(kA + " " + kB + " --dir " + dir.Root().string());
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("出生地:未知,经度:120度0分,纬度:30度0分。\n"), std::string::npos);
     EXPECT_NE(r.out.find("乾造  乙          癸          丙          癸 (日空子、丑)\n"), std::string::npos);

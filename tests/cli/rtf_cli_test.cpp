@@ -1,27 +1,17 @@
 // marivo-cli rtf-text and rtf-from-text, run as the separate program.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 #include "engine/file_util.h"
+#include "tests/common/temp_folder.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class RtfCliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("marivo_cli_rtf_" + std::to_string(getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const char* name) const { return (dir_ / name).string(); }
+    std::string Path(const char* name) const { return dir_.Path(name); }
 
     // Runs marivo-cli with the arguments (already quoted); its standard
     // output is left in out.txt. Returns the exit status.
@@ -36,7 +26,7 @@ protected:
         return out;
     }
 
-    fs::path dir_;
+    TempFolder dir_;
 };
 
 TEST_F(RtfCliTest, TextFileToRtfAndBack) {

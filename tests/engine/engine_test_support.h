@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -12,30 +11,25 @@
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
 #include "engine/symbols.h"
+#include "tests/common/temp_folder.h"
 #include "tests/engine/birth_records.h"
 
 // A program folder of its own for each test, with dat/bzinit.ini holding
 // the given lines of section "set" (GBK on disk, as the program writes it).
 class ProgramFolderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("marivo_engine_" + std::to_string(getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_ / "dat");
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void SetUp() override { std::filesystem::create_directories(folder_.Path("dat")); }
 
-    std::string Folder() const { return folder_.string() + "/"; }
+    std::string Folder() const { return folder_.Root().string() + "/"; }
 
     // Writes dat/bzinit.ini with these "key=value" lines under [set].
     void Settings(const std::string& lines) const { WriteDat("bzinit.ini", "[set]\r\n" + lines); }
     void WriteDat(const std::string& name, const std::string& utf8) const {
-        ASSERT_TRUE(fileutil::WriteAtomically((folder_ / "dat" / name).string(), gbk::FromUtf8(utf8)));
+        ASSERT_TRUE(fileutil::WriteAtomically(folder_.Path("dat/" + name), gbk::FromUtf8(utf8)));
     }
 
 private:
-    std::filesystem::path folder_;
+    TempFolder folder_;
 };
 
 inline std::string Pillars(const ChartData& c) {

@@ -1,25 +1,16 @@
 #include "engine/ini_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
+#include "tests/common/temp_folder.h"
 
 namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("marivo_ini_" + std::to_string(getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-        path_ = (dir_ / "bzinit.ini").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void SetUp() override { path_ = dir_.Path("bzinit.ini"); }
 
     std::string Contents() const {
         std::string bytes;
@@ -27,7 +18,7 @@ protected:
         return bytes;
     }
 
-    std::filesystem::path dir_;
+    TempFolder dir_;
     std::string path_;
 };
 
@@ -98,7 +89,7 @@ TEST_F(IniFileTest, GbkKeysAndSectionDeletion) {
 }
 
 TEST_F(IniFileTest, FailedWriteLeavesTheFileAndReportsIt) {
-    IniFile ini((dir_ / "missing" / "bzinit.ini").string());
+    IniFile ini(dir_.Path("missing/bzinit.ini"));
     EXPECT_FALSE(ini.WriteInteger("winpos", "left", 1));
 }
 

@@ -4,10 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "engine/file_util.h"
 #include "richtext/report_file.h"
+#include "tests/common/temp_folder.h"
 
 namespace richtext {
 namespace {
@@ -43,15 +42,7 @@ TEST(PlainText, WritesGbkWithCrLf) {
 
 class ReportFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("marivo_report_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string Path(const char* name) const { return (dir_ / name).string(); }
-    std::filesystem::path dir_;
+    TempFolder dir_;
 };
 
 TEST_F(ReportFileTest, SavesAndLoadsRtfAndText) {
@@ -61,24 +52,24 @@ TEST_F(ReportFileTest, SavesAndLoadsRtfAndText) {
     RichDocument report = DocumentFromText("婚配指数87分\n甲命性格", red);
 
     RichDocument loaded;
-    ASSERT_TRUE(SaveReportRtf(Path("17.rtf"), report));
-    ASSERT_TRUE(LoadReportFile(Path("17.rtf"), loaded));
+    ASSERT_TRUE(SaveReportRtf(dir_.Path("17.rtf"), report));
+    ASSERT_TRUE(LoadReportFile(dir_.Path("17.rtf"), loaded));
     EXPECT_EQ(loaded, report);
 
     // The text file keeps only the text; it loads in the format given.
-    ASSERT_TRUE(SaveReportText(Path("report.txt"), report));
+    ASSERT_TRUE(SaveReportText(dir_.Path("report.txt"), report));
     std::string bytes;
-    ASSERT_TRUE(fileutil::ReadAll(Path("report.txt"), bytes));
+    ASSERT_TRUE(fileutil::ReadAll(dir_.Path("report.txt"), bytes));
     EXPECT_EQ(bytes, "\xBB\xE9\xC5\xE4\xD6\xB8\xCA\xFD" "87\xB7\xD6\r\n\xBC\xD7\xC3\xFC\xD0\xD4\xB8\xF1\r\n");
-    ASSERT_TRUE(LoadReportFile(Path("report.txt"), loaded, red));
+    ASSERT_TRUE(LoadReportFile(dir_.Path("report.txt"), loaded, red));
     EXPECT_EQ(loaded, report);
 }
 
 TEST_F(ReportFileTest, MissingFileFailsAndLeavesNothing) {
     RichDocument doc = DocumentFromText("old");
-    EXPECT_FALSE(LoadReportFile(Path("missing.rtf"), doc));
+    EXPECT_FALSE(LoadReportFile(dir_.Path("missing.rtf"), doc));
     EXPECT_TRUE(doc.paragraphs.empty());
-    EXPECT_FALSE(SaveReportRtf(Path("no/such/folder/1.rtf"), doc));
+    EXPECT_FALSE(SaveReportRtf(dir_.Path("no/such/folder/1.rtf"), doc));
 }
 
 }  // namespace

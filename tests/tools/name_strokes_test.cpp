@@ -6,10 +6,10 @@
 #include <utility>
 #include <vector>
 
+#include "tests/common/temp_folder.h"
 #include "tools/CHanZi.h"
 #include "tools/name_grids.h"
 #include "tools/stroke_file.h"
-#include "temp_folder.h"
 
 namespace {
 
