@@ -1,36 +1,19 @@
 // The calendar commands of marivo-cli, run as a user runs them.
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "tests/cli/cli_runner.h"
+
 namespace {
 
-struct CliResult {
-    int status;
-    std::string out;
-};
-
-// Runs marivo-cli with `args` (stderr joined to stdout).
-CliResult Cli(const std::string& args) {
-    std::string command = std::string(MARIVO_CLI) + " " + args + " 2>&1";
-    FILE* p = popen(command.c_str(), "r");
-    CliResult r{-1, ""};
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
+// Runs marivo-cli with `args`, its messages joined to its output.
+CliRun Cli(const std::string& args) { return RunCli(args, StdErr::JoinedToOut); }
 
 }  // namespace
 
 TEST(CalendarCommands, DayShowsLunarDateTermsAndPillars) {
-    CliResult r = Cli("day 2000-02-04 20:40");
+    CliRun r = Cli("day 2000-02-04 20:40");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "公历：2000年2月4日 20:40 星期五\n"
@@ -42,7 +25,7 @@ TEST(CalendarCommands, DayShowsLunarDateTermsAndPillars) {
 }
 
 TEST(CalendarCommands, DaysListsOneJsonObjectPerDay) {
-    CliResult r = Cli("days 1984-02-04 1984-02-05 --time 23:30 --json");
+    CliRun r = Cli("days 1984-02-04 1984-02-05 --time 23:30 --json");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out,
               "{\"date\":\"1984-02-04\",\"lunar\":{\"year\":1984,\"month\":1,\"day\":3,\"leap\":false},"
@@ -54,7 +37,7 @@ TEST(CalendarCommands, DaysListsOneJsonObjectPerDay) {
 }
 
 TEST(CalendarCommands, TermsOfAYear) {
-    CliResult r = Cli("terms 1984 --json");
+    CliRun r = Cli("terms 1984 --json");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("[{\"name\":\"小寒\",\"moment\":\"1984-01-06 11:41\"},", 0), 0u);
     EXPECT_NE(r.out.find("{\"name\":\"立春\",\"moment\":\"1984-02-04 23:19\"}"), std::string::npos);
@@ -75,7 +58,7 @@ TEST(CalendarCommands, InvalidInputGivesTheCalendarsMessage) {
         {"terms 0", "年份必须在-850到2100年之间，并且没有公元0年\n"},
     };
     for (const Case& c : cases) {
-        CliResult r = Cli(c.args);
+        CliRun r = Cli(c.args);
         EXPECT_EQ(r.status, 2) << c.args;
         EXPECT_EQ(r.out, c.message) << c.args;
     }
@@ -98,11 +81,11 @@ TEST(CalendarCommands, ReverseFindsTheFirstMomentOfFourPillars) {
         {"reverse 甲子 丙寅 戊午", 2, "usage: marivo-cli reverse 年柱 月柱 日柱 时柱 [--from YEAR] [--all]\n"},
     };
     for (const Case& c : cases) {
-        CliResult r = Cli(c.args);
+        CliRun r = Cli(c.args);
         EXPECT_EQ(r.status, c.status) << c.args;
         EXPECT_EQ(r.out, c.out) << c.args;
     }
-    CliResult all = Cli("reverse 甲子 丙寅 戊午 壬子 --all");
+    CliRun all = Cli("reverse 甲子 丙寅 戊午 壬子 --all");
     EXPECT_EQ(all.status, 0);
     EXPECT_EQ(all.out.substr(0, 17), "-0837-02-26 00:05");
     EXPECT_EQ(all.out.substr(all.out.size() - 17), "1924-02-09 00:05\n");

@@ -1,32 +1,18 @@
 // marivo-cli cases, run as a separate program on a program folder of its own.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 
 #include "cases/MDataBase.h"
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
+#include "tests/cli/cli_runner.h"
 #include "tests/common/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Quoted(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
 
 class CasesCliTest : public ::testing::Test {
 protected:
@@ -64,20 +50,8 @@ protected:
         ASSERT_GE(store_.AddCase(r), 0);
     }
 
-    CliRun Cli(const std::string& args) const {
-        std::string errFile = root_.Path("stderr.txt");
-        std::string command = std::string(MARIVO_CLI) + " cases " + args + " 2>" + Quoted(errFile);
-        CliRun run{-1, "", ""};
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return run;
-        char buf[4096];
-        for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) run.out.append(buf, n);
-        int raw = pclose(pipe);
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        fileutil::ReadAll(errFile, run.err);
-        return run;
-    }
-    std::string Dir() const { return "--dir " + Quoted(folder_); }
+    static CliRun Cli(const std::string& args) { return RunCli("cases " + args); }
+    std::string Dir() const { return "--dir " + ShellQuoted(folder_); }
 
     static std::vector<std::string> Lines(const std::string& text) {
         std::vector<std::string> lines;
@@ -153,7 +127,7 @@ TEST_F(CasesCliTest, BadInputIsRefusedWithStatusTwo) {
     fs::create_directories(bare);
     const std::string cases[] = {
         "list",
-        "--dir " + Quoted(bare) + " list",
+        "--dir " + ShellQuoted(bare) + " list",
         Dir() + " sort",
         Dir() + " list --deleted",
         Dir() + " find --years 0 1980",
@@ -165,13 +139,14 @@ TEST_F(CasesCliTest, BadInputIsRefusedWithStatusTwo) {
         Dir() + " find --name 一二三四五六",
         Dir() + " find --name",
         Dir() + " export",
-        Dir() + " import " + Quoted(folder_ + "dat/bazi0.dat"),
-        Dir() + " import " + Quoted(bare + "/bazi0.dat"),
+        Dir() + " import " + ShellQuoted(folder_ + "dat/bazi0.dat"),
+        Dir() + " import " + ShellQuoted(bare + "/bazi0.dat"),
     };
     for (const std::string& args : cases) {
         CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_FALSE(run.err.empty()) << args;
+        EXPECT_TRUE(run.err.ends_with('\n')) << args;
         EXPECT_TRUE(run.out.empty()) << args;
     }
     EXPECT_EQ(store_.CaseCount(), 3);  // the refused import left the store alone
@@ -180,14 +155,14 @@ TEST_F(CasesCliTest, BadInputIsRefusedWithStatusTwo) {
 TEST_F(CasesCliTest, ExportAndImportCarryTheWholeLibrary) {
     ASSERT_TRUE(fileutil::WriteAtomically(store_.ReportFile(0), "{\\rtf1 }"));
     const std::string backup = root_.Path("backup");
-    CliRun exported = Cli(Dir() + " export " + Quoted(backup));
+    CliRun exported = Cli(Dir() + " export " + ShellQuoted(backup));
     ASSERT_EQ(exported.status, 0) << exported.err;
     EXPECT_NE(exported.out.find("1 data files and 1 report files"), std::string::npos) << exported.out;
 
     const std::string other = root_.Path("other") + "/";
     fs::create_directories(other + "dat");
-    const std::string otherDir = "--dir " + Quoted(other);
-    CliRun imported = Cli(otherDir + " import " + Quoted(backup + "/bazi0.dat"));
+    const std::string otherDir = "--dir " + ShellQuoted(other);
+    CliRun imported = Cli(otherDir + " import " + ShellQuoted(backup + "/bazi0.dat"));
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(Cli(otherDir + " list --all --json").out, Cli(Dir() + " list --all --json").out);
     EXPECT_TRUE(fs::exists(other + "bazi_f/0.rtf"));

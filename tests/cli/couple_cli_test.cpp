@@ -1,40 +1,16 @@
 // marivo-cli couple, run as a user runs it.
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "tests/cli/cli_runner.h"
 #include "tests/common/temp_folder.h"
 
 namespace {
 
-struct CoupleRun {
-    int status;
-    std::string out;  // stdout
-    std::string err;  // stderr
-};
-
-CoupleRun Couple(const std::string& args) {
-    std::string errFile = std::filesystem::temp_directory_path() / ("marivo_couple_err_" + std::to_string(getpid()));
-    std::string command = std::string(MARIVO_CLI) + " couple " + args + " 2>" + errFile;
-    CoupleRun r{-1, "", ""};
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-    int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errFile);
-    std::getline(err, r.err, '\0');
-    std::filesystem::remove(errFile);
-    return r;
-}
+CliRun Couple(const std::string& args) { return RunCli("couple " + args); }
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -44,7 +20,7 @@ const std::string kA = "--a 'name=张三,date=1985-07-16,time=10:30'";
 const std::string kB = "--b 'name=李四,sex=女,date=1987-02-04,time=23:30'";
 
 TEST(CoupleCommand, PrintsTheReportWithUnixLineEnds) {
-    CoupleRun r = Couple(kA + " " + kB);
+    CliRun r = Couple(kA + " " + kB);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.rfind("甲命八字：\n命主姓名:张三  出生地:未知。\n出生公历：1985年7月16日10时30分(北京时间)，星期二。\n", 0),
               0u);
@@ -54,7 +30,7 @@ TEST(CoupleCommand, PrintsTheReportWithUnixLineEnds) {
 }
 
 TEST(CoupleCommand, JsonCarriesTheIndexTheReportAndBothCharts) {
-    CoupleRun r = Couple(kA + " " + kB + " --json");
+    CliRun r = Couple(kA + " " + kB + " --json");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.rfind("{\"marriageIndex\":", 0), 0u);
     for (const char* part : {"\"report\":\"甲命八字：\\n命主姓名:张三", "\"charts\":[{\"name\":\"张三\",\"male\":true,",
@@ -70,7 +46,7 @@ TEST(CoupleCommand, SettingsComeFromTheProgramFolder) {
     TempFolder dir;
     std::filesystem::create_directories(dir.Path("dat"));
     std::ofstream(dir.Path("dat/bzinit.ini")) << "[set]\r\npai=1\r\nidate=2\r\n";
-    CoupleRun r = Couple(kA + " " + kB + " --dir " + dir.Root().string());
+    CliRun r = Couple(kA + " " + kB + " --dir " + dir.Root().string());
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("出生地:未知,经度:120度0分,纬度:30度0分。\n"), std::string::npos);
     EXPECT_NE(r.out.find("乾造  乙          癸          丙          癸 (日空子、丑)\n"), std::string::npos);
@@ -92,7 +68,7 @@ TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
         {kA, "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--dir PROGRAM_FOLDER]\n"},
     };
     for (const Case& c : cases) {
-        CoupleRun r = Couple(c.args);
+        CliRun r = Couple(c.args);
         EXPECT_EQ(r.status, 2) << c.args;
         EXPECT_EQ(r.err, c.message) << c.args;
         EXPECT_TRUE(r.out.empty()) << c.args;

@@ -1,10 +1,8 @@
 // marivo-cli rtf-text and rtf-from-text, run as the separate program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "engine/file_util.h"
+#include "tests/cli/cli_runner.h"
 #include "tests/common/temp_folder.h"
 
 namespace {
@@ -13,20 +11,17 @@ class RtfCliTest : public ::testing::Test {
 protected:
     std::string Path(const char* name) const { return dir_.Path(name); }
 
-    // Runs marivo-cli with the arguments (already quoted); its standard
-    // output is left in out.txt. Returns the exit status.
+    // Runs marivo-cli with the arguments (already quoted); returns the exit
+    // status and keeps what it wrote.
     int Run(const std::string& arguments) {
-        std::string command = std::string(MARIVO_CLI) + " " + arguments + " >" + Path("out.txt") + " 2>/dev/null";
-        int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        last_ = RunCli(arguments);
+        return last_.status;
     }
-    std::string Output() {
-        std::string out;
-        fileutil::ReadAll(Path("out.txt"), out);
-        return out;
-    }
+    const std::string& Output() const { return last_.out; }
+    const std::string& Errors() const { return last_.err; }
 
     TempFolder dir_;
+    CliRun last_{};
 };
 
 TEST_F(RtfCliTest, TextFileToRtfAndBack) {
@@ -49,7 +44,10 @@ TEST_F(RtfCliTest, BadInputGivesStatusTwo) {
         "rtf-from-text " + Path("missing.txt") + " " + Path("x.rtf"),
         "rtf-from-text " + Path("plain.txt") + " " + Path("no/folder/x.rtf"),
     };
-    for (const std::string& args : cases) EXPECT_EQ(Run(args), 2) << args;
+    for (const std::string& args : cases) {
+        EXPECT_EQ(Run(args), 2) << args;
+        EXPECT_TRUE(Errors().ends_with('\n')) << args;
+    }
 }
 
 }  // namespace
