@@ -143,8 +143,8 @@ TEST_F(ChartBuildTest, LuckPillarsFetalOriginAndLifePalaceLines) {
                             "☆年命：海中金(下元)  星座：巨蟹座  生肖：牛\r\n\r\n※五行力量："),
               std::string::npos);
     EXPECT_EQ(ChartA().luckStartAge, 4);
-    EXPECT_EQ(ChartA().fetalOrigin, CBaZiExProbe::PillarNumber("甲戌"));
-    EXPECT_EQ(ChartA().lifePalace, CBaZiExProbe::PillarNumber("辛巳"));
+    EXPECT_EQ(ChartA().fetalOrigin, PillarNumber("甲戌"));
+    EXPECT_EQ(ChartA().lifePalace, PillarNumber("辛巳"));
 }
 
 TEST_F(ChartBuildTest, LifePalaceByMonthBranchOrByTheMiddleTerm) {

@@ -11,6 +11,7 @@
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
 #include "engine/symbols.h"
+#include "tests/common/pillar_number.h"
 #include "tests/common/temp_folder.h"
 #include "tests/engine/birth_records.h"
 
@@ -68,14 +69,6 @@ public:
     void DrawPicture(float marriageIndex) {
         e_.marriageIndex = marriageIndex;
         e_.DrawChartPicture();
-    }
-
-    // The sexagenary number of a pillar name such as "甲子".
-    static int PillarNumber(const std::string& name) {
-        for (int n = 0; n < 60; ++n)
-            if (sym::PillarName(n) == name) return n;
-        ADD_FAILURE() << "no pillar " << name;
-        return 0;
     }
 
 private:

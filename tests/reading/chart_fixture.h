@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstring>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -15,6 +14,7 @@
 #include "engine/symbols.h"
 #include "reading/chart_terms.h"
 #include "reading/reading_context.h"
+#include "tests/common/pillar_number.h"
 
 class ChartFixture {
 public:
@@ -25,7 +25,7 @@ public:
         birth.male = male ? 1 : 0;
         birth.person = static_cast<uint8_t>(person);
         int16_t* slots[4] = {&chart.yearPillar, &chart.monthPillar, &chart.dayPillar, &chart.hourPillar};
-        for (int p = 0; p < 4; ++p) *slots[p] = static_cast<int16_t>(ParsePillar(pillars.substr(p * 7, 6)));
+        for (int p = 0; p < 4; ++p) *slots[p] = static_cast<int16_t>(PillarNumber(pillars.substr(p * 7, 6)));
         FillRecords();
         for (int16_t& pattern : chart.patterns) pattern = -1;
         chart.specialPattern = -1;
@@ -78,16 +78,6 @@ public:
     BirthData birth;
 
 private:
-    static int IndexOf(const char* const* names, int count, std::string_view name) {
-        for (int i = 0; i < count; ++i)
-            if (name == names[i]) return i;
-        throw std::invalid_argument("no such character: " + std::string(name));
-    }
-    static int ParsePillar(std::string_view name) {
-        return sym::CycleIndex(IndexOf(sym::kStemNames, 10, name.substr(0, 3)),
-                               IndexOf(sym::kBranchNames, 12, name.substr(3, 3)));
-    }
-
     uint8_t FavourOf(uint8_t group) const {
         if (group == chart.godGroups[0] || group == chart.godGroups[1]) return 0;
         if (group == chart.godGroups[2] || group == chart.godGroups[3]) return 1;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/common/pillar_number.h"
 #include "tests/reading/chart_fixture.h"
 
 using couple::Finding;
@@ -22,14 +23,6 @@ ChartData WithGods(ChartData c, int yong, int xi, int ji, int chou) {
     const int g[4] = {yong, xi, ji, chou};
     for (int i = 0; i < 4; ++i) c.gods[i] = static_cast<uint8_t>(g[i]);
     return c;
-}
-
-// The sexagenary number of a pillar name such as "甲子".
-int Pillar(const std::string& name) {
-    for (int n = 0; n < 60; ++n)
-        if (sym::PillarName(n) == name) return n;
-    ADD_FAILURE() << "no pillar " << name;
-    return 0;
 }
 
 ChartData Chart(const char* pillars) { return ChartFixture(pillars, true).chart; }
@@ -152,7 +145,7 @@ TEST(CoupleComparison, YearPillarRelationCodesInTheirOrder) {
     };
     for (const Case& c : cases) {
         int stems, branches;
-        couple::YearPillarRelation(Pillar(c.a), Pillar(c.b), stems, branches);
+        couple::YearPillarRelation(PillarNumber(c.a), PillarNumber(c.b), stems, branches);
         EXPECT_EQ(stems, c.stems) << c.a << c.b;
         EXPECT_EQ(branches, c.branches) << c.a << c.b;
     }
@@ -175,7 +168,7 @@ TEST(CoupleComparison, YearPillars) {
         {"甲子", "己巳", "☆甲乙命生年无害，可以交往！\r\n", 4},  // stems alone do not count
     };
     for (const Case& c : cases) {
-        Finding f = couple::YearPillars(Pillar(c.a), Pillar(c.b));
+        Finding f = couple::YearPillars(PillarNumber(c.a), PillarNumber(c.b));
         EXPECT_EQ(f.text, c.text) << c.a << c.b;
         EXPECT_EQ(f.points, c.points) << c.a << c.b;
     }
@@ -191,7 +184,7 @@ TEST(CoupleComparison, NineStarsOfManAndWoman) {
         {true, 0, "甲子", 1}, {false, 0, "甲子", 5}, {true, 1, "癸亥", 8}, {false, 1, "癸亥", 7},
         {true, 2, "乙丑", 6}, {false, 2, "丁卯", 2}, {false, 2, "乙丑", 9}, {true, 0, "己巳", 5},
     };
-    for (const Star& s : stars) EXPECT_EQ(couple::NineStar(s.male, s.era, Pillar(s.year)), s.star) << s.year;
+    for (const Star& s : stars) EXPECT_EQ(couple::NineStar(s.male, s.era, PillarNumber(s.year)), s.star) << s.year;
 
     struct Cell {
         int man, woman;
@@ -221,9 +214,9 @@ TEST(CoupleComparison, NineStarsLine) {
     for (const Case& c : cases) {
         ChartData man{}, woman{};
         man.era = static_cast<uint8_t>(c.manEra);
-        man.yearPillar = static_cast<int16_t>(Pillar(c.manYear));
+        man.yearPillar = static_cast<int16_t>(PillarNumber(c.manYear));
         woman.era = static_cast<uint8_t>(c.womanEra);
-        woman.yearPillar = static_cast<int16_t>(Pillar(c.womanYear));
+        woman.yearPillar = static_cast<int16_t>(PillarNumber(c.womanYear));
         Finding f{};
         bool written = couple::NineStars(man, woman, f);
         EXPECT_EQ(written, c.text != nullptr) << c.manYear << c.womanYear;
