@@ -12,10 +12,6 @@ namespace {
 
 CliRun Couple(const std::string& args) { return RunCli("couple " + args); }
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 const std::string kA = "--a 'name=张三,date=1985-07-16,time=10:30'";
 const std::string kB = "--b 'name=李四,sex=女,date=1987-02-04,time=23:30'";
 
@@ -26,7 +22,7 @@ TEST(CoupleCommand, PrintsTheReportWithUnixLineEnds) {
               0u);
     EXPECT_EQ(r.out.find('\r'), std::string::npos);
     EXPECT_NE(r.out.find("\n乙命八字：\n命主姓名:李四"), std::string::npos);
-    EXPECT_TRUE(EndsWith(r.out, "无穷变化☆\n"));
+    EXPECT_TRUE(r.out.ends_with("无穷变化☆\n"));
 }
 
 TEST(CoupleCommand, JsonCarriesTheIndexTheReportAndBothCharts) {
@@ -39,7 +35,7 @@ TEST(CoupleCommand, JsonCarriesTheIndexTheReportAndBothCharts) {
                              "\"zodiacSign\":3,\"era\":2,\"lifeNumber\":1,\"lifePalace\":18,\"fetalOrigin\":11,",
                              "{\"name\":\"李四\",\"male\":false,\"pillars\":[4,39,22,13]"})
         EXPECT_NE(r.out.find(part), std::string::npos) << part;
-    EXPECT_TRUE(EndsWith(r.out, "}]}\n"));
+    EXPECT_TRUE(r.out.ends_with("}]}\n"));
 }
 
 TEST(CoupleCommand, SettingsComeFromTheProgramFolder) {
