@@ -39,13 +39,6 @@ bool ParseInt(const std::string& text, int& value) {
 
 // ---- output ---------------------------------------------------------------
 
-std::string Number(float value) {
-    if (!std::isfinite(value)) return "null";
-    char buf[32];
-    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    return ec == std::errc() ? std::string(buf, ptr) : "null";
-}
-
 std::string Bool(uint8_t flag) { return flag ? "true" : "false"; }
 
 std::string PersonJson(const CasePerson& p) {
@@ -54,7 +47,7 @@ std::string PersonJson(const CasePerson& p) {
            ",\"hour\":" + std::to_string(p.hour) + ",\"minute\":" + std::to_string(p.minute) +
            ",\"lunar\":" + Bool(p.lunar) + ",\"leap\":" + Bool(p.leap) + ",\"male\":" + Bool(p.male) +
            ",\"province\":" + std::to_string(p.province) + ",\"city\":" + std::to_string(p.city) +
-           ",\"longitude\":" + Number(p.longitude) + ",\"latitude\":" + Number(p.latitude) +
+           ",\"longitude\":" + JsonFloat(p.longitude) + ",\"latitude\":" + JsonFloat(p.latitude) +
            ",\"place\":" + JsonString(gbk::ReadField(p.place)) + "}";
 }
 

@@ -1,8 +1,8 @@
 #include "cli/json_writer.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 std::string JsonString(std::string_view utf8) {
     std::string out = "\"";
@@ -27,11 +27,9 @@ std::string JsonString(std::string_view utf8) {
 }
 
 std::string JsonFloat(float value) {
+    // The shortest text that reads back as the same float: 87.9, 90, 120.5.
     if (!std::isfinite(value)) return "null";
     char buf[32];
-    for (int digits = 1; digits <= 9; ++digits) {
-        std::snprintf(buf, sizeof buf, "%.*g", digits, static_cast<double>(value));
-        if (std::strtof(buf, nullptr) == value) break;
-    }
-    return buf;
+    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc() ? std::string(buf, ptr) : "null";
 }
