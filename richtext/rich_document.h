@@ -33,6 +33,7 @@ struct CharFormat {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool strikeOut = false;
     bool operator==(const CharFormat&) const = default;
 };
 

@@ -54,6 +54,7 @@ constexpr Entry kKeywords[] = {
     {"rtlmark", K::RightToLeftMark},
     {"rxe", K::SkippedDestination}, {"sect", K::Section}, {"shp", K::SkippedDestination},
     {"shpinst", K::SkippedDestination}, {"shprslt", K::SkippedDestination},
+    {"strike", K::StrikeOut}, {"striked", K::StrikeOut},  // single and double strike-out
     {"stylesheet", K::SkippedDestination}, {"subject", K::SkippedDestination}, {"tab", K::Tab},
     {"tc", K::SkippedDestination}, {"tcn", K::SkippedDestination}, {"template", K::SkippedDestination},
     {"title", K::SkippedDestination}, {"txe", K::SkippedDestination}, {"u", K::Unicode},

@@ -17,7 +17,7 @@ enum class RtfKeyword {
     // Font table entries and the colour table.
     Font, FontCharset, FontCodePage, Red, Green, Blue,
     // Character formatting.
-    Plain, FontSize, ColourIndex, Bold, Italic, Underline, UnderlineNone, Hidden,
+    Plain, FontSize, ColourIndex, Bold, Italic, Underline, UnderlineNone, StrikeOut, Hidden,
     // Which kind of text follows, and the properties of East Asian text.
     LowAnsiText, HighAnsiText, DoubleByteText, RightToLeftText, LeftToRightText,
     AssociatedFont, AssociatedFontSize, AssociatedBold, AssociatedItalic,

@@ -31,6 +31,7 @@ struct CharState {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool strikeOut = false;
     bool hidden = false;
     // East Asian text (what follows \dbch, until \loch or \hich) may have a
     // font, size, bold and italic of its own, given by \af, \afs, \ab and
@@ -231,6 +232,7 @@ private:
         case RtfKeyword::Italic: c.italic = on; return true;
         case RtfKeyword::Underline: c.underline = on; return true;
         case RtfKeyword::UnderlineNone: c.underline = false; return true;
+        case RtfKeyword::StrikeOut: c.strikeOut = on; return true;
         case RtfKeyword::Hidden: c.hidden = on; return true;
         case RtfKeyword::LowAnsiText:
         case RtfKeyword::HighAnsiText: c.doubleByte = false; return true;
@@ -401,6 +403,7 @@ private:
         f.bold = asian && c.asianBold >= 0 ? c.asianBold != 0 : c.bold;
         f.italic = asian && c.asianItalic >= 0 ? c.asianItalic != 0 : c.italic;
         f.underline = c.underline;
+        f.strikeOut = c.strikeOut;
         return f;
     }
 

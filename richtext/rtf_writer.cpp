@@ -187,6 +187,7 @@ private:
         if (first ? f.bold : f.bold != current_.bold) body_.Word(f.bold ? "b" : "b0");
         if (first ? f.italic : f.italic != current_.italic) body_.Word(f.italic ? "i" : "i0");
         if (first ? f.underline : f.underline != current_.underline) body_.Word(f.underline ? "ul" : "ulnone");
+        if (first ? f.strikeOut : f.strikeOut != current_.strikeOut) body_.Word(f.strikeOut ? "strike" : "strike0");
         current_ = f;
         font_ = font;
         colour_ = colour;

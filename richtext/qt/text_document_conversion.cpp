@@ -32,6 +32,7 @@ QTextCharFormat ToCharFormat(const CharFormat& c) {
     f.setFontWeight(c.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(c.italic);
     f.setFontUnderline(c.underline);
+    f.setFontStrikeOut(c.strikeOut);
     return f;
 }
 
@@ -64,6 +65,7 @@ CharFormat FromCharFormat(const QTextCharFormat& f, const QFont& base) {
     c.underline = f.hasProperty(QTextFormat::TextUnderlineStyle) || f.hasProperty(QTextFormat::FontUnderline)
                       ? f.fontUnderline()
                       : base.underline();
+    c.strikeOut = f.hasProperty(QTextFormat::FontStrikeOut) ? f.fontStrikeOut() : base.strikeOut();
     return c;
 }
 

@@ -110,6 +110,27 @@ TEST(RtfReader, FontsKeepTheirOwnCharacterSets) {
     EXPECT_EQ(doc.paragraphs.at(2).runs.at(0).format.fontFamily, "新宋体");
 }
 
+// Which runs are struck out: single (\strike) and double (\striked) strike-out
+// both count, each ended by its word with 0, by \plain or by the group's end.
+TEST(RtfReader, StrikeOutAndItsEnds) {
+    struct Case { const char* rtf; const char* struck; };
+    const Case cases[] = {
+        {R"({\rtf1 a\strike b\strike0 c})", "b"},
+        {R"({\rtf1 a\striked1 b\striked0 c})", "b"},
+        {R"({\rtf1 a\striked b\plain c})", "b"},
+        {R"({\rtf1 a{\strike b}c})", "b"},
+        {R"({\rtf1\strike a\par b})", "ab"},  // a paragraph break keeps the character format
+        {R"({\rtf1 a\strike1\b b\b0 c})", "bc"},
+    };
+    for (const Case& c : cases) {
+        std::string struck;
+        for (const Paragraph& p : ReadString(c.rtf).paragraphs)
+            for (const TextRun& run : p.runs)
+                if (run.format.strikeOut) struck += run.text;
+        EXPECT_EQ(struck, c.struck) << c.rtf;
+    }
+}
+
 TEST(RtfReader, UnicodeEscapesAndTheirFallbacks) {
     struct Case { const char* rtf; const char* text; };
     const Case cases[] = {

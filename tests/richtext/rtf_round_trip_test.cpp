@@ -40,6 +40,8 @@ TEST(RtfWriter, WritesLikeTheWindowsRichTextControl) {
         "\\cf2\\b0\\'d5\\'c5",
         "\\fs32\\cf3\\b",
         "\\pard\\qr\\li720\\fi-360\\f1\\fs20\\cf2\\b0\\i Braces \\{\\} and \\\\ backslash; \\i0\\ul underlined",
+        "underlined\\ulnone\\strike  struck out\\par",
+        "\\strike0",  // the next paragraph starts without strike-out
         "\\u-10179?\\u-8704?",  // 😀 as a surrogate pair
         "\\par\r\n}",
     };

@@ -1,7 +1,7 @@
 // A report styled as the computed ones are, for the tests of the rich-text
 // converters: coloured chart blocks, smaller readings, a large red index
-// line, bold headings, a first-line indent, other fonts and alignments, and
-// characters GBK lacks.
+// line, bold headings, a first-line indent, other fonts and alignments,
+// underlined and struck-out text, and characters GBK lacks.
 #pragma once
 
 #include "richtext/rich_document.h"
@@ -34,7 +34,11 @@ inline RichDocument StyledReport() {
     CharFormat underlined = other;
     underlined.italic = false;
     underlined.underline = true;
-    add({{"Braces {} and \\ backslash; ", other}, {"underlined", underlined}}, {Alignment::Right, 720, -360});
+    CharFormat struck = underlined;
+    struck.underline = false;
+    struck.strikeOut = true;
+    add({{"Braces {} and \\ backslash; ", other}, {"underlined", underlined}, {" struck out", struck}},
+        {Alignment::Right, 720, -360});
     // Characters GBK lacks: Korean, a rare ideograph beyond the BMP, an emoji.
     add({{"한글 𠀀 😀 €", Styled(kGreen, 22, false)}, {"乙命性格(仅供参考)", Styled(kGreen, 22, true)}},
         {Alignment::Justify, 0, 300});

@@ -66,5 +66,37 @@ TEST(TextDocumentConversion, RtfToTheViewAndBack) {
     EXPECT_EQ(back, StyledReport());
 }
 
+// "设置选中文本" sets a whole font on the selection; its strike-out reaches
+// the file and comes back on the same characters only.
+TEST(TextDocumentConversion, StrikeOutOfASelectionSurvivesTheRtfFile) {
+    QTextDocument view;
+    view.setDefaultFont(QFont(QString::fromUtf8("宋体"), 12));
+    QTextCursor cursor(&view);
+    cursor.insertText(QString::fromUtf8("甲命八字：张三"));
+    cursor.setPosition(2);
+    cursor.setPosition(4, QTextCursor::KeepAnchor);
+    QFont struck = view.defaultFont();
+    struck.setStrikeOut(true);
+    QTextCharFormat chosen;
+    chosen.setFont(struck);
+    cursor.mergeCharFormat(chosen);
+
+    RichDocument fromFile;
+    ASSERT_TRUE(ReadRtf(WriteRtf(DocumentFromTextDocument(view)), fromFile));
+    ASSERT_EQ(fromFile.paragraphs.size(), 1u);
+    const std::vector<TextRun>& runs = fromFile.paragraphs[0].runs;
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[1].text, "八字");
+    EXPECT_TRUE(runs[1].format.strikeOut);
+    EXPECT_FALSE(runs[0].format.strikeOut || runs[2].format.strikeOut);
+
+    QTextDocument reloaded;
+    FillTextDocument(fromFile, reloaded);
+    QString struckText;
+    for (auto it = reloaded.begin().begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().fontStrikeOut()) struckText += it.fragment().text();
+    EXPECT_EQ(struckText, QString::fromUtf8("八字"));
+}
+
 }  // namespace
 }  // namespace richtext
