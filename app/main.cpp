@@ -4,11 +4,13 @@
 #include "app/TFrmMain.h"
 #include "app/fonts.h"
 #include "app/message_box.h"
+#include "app/qt_translation.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     InstallFontSubstitutes();
+    InstallQtChineseTranslation();  // without it Qt's buttons and dialogs stay English
     TFrmMain window;
     window.show();
     return QApplication::exec();

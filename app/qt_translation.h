@@ -1,0 +1,14 @@
+// Qt's own texts in Chinese: the buttons of the message boxes (是/否, 确定)
+// and the file, print, colour and font dialogs, from the translation that
+// Qt ships (Debian's qt6-translations-l10n).
+#pragma once
+
+#include <QString>
+
+// The folder where Qt keeps its translations.
+QString QtTranslationsFolder();
+
+// Installs Qt's Chinese translation from `folder` for the whole program.
+// False when it is not there or cannot be read: Qt's texts stay English and
+// the program runs on.
+bool InstallQtChineseTranslation(const QString& folder = QtTranslationsFolder());
