@@ -63,7 +63,7 @@ std::string IsoDate(const CalDate& d) {
 }
 
 std::string IsoMoment(const CalDate& d) {
-    char s[32];
+    char s[48];
     std::snprintf(s, sizeof s, "%04d-%02d-%02d %02d:%02d", d.year, d.month, d.day, d.hour, d.minute);
     return s;
 }
