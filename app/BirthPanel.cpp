@@ -10,23 +10,16 @@
 #include <QRadioButton>
 
 #include "app/UpDownButtons.h"
+#include "app/date_time_items.h"
 #include "app/gbk_input_limit.h"
 #include "app/message_box.h"
+#include "app/number_input.h"
 #include "engine/gbk_codec.h"
 #include "engine/ini_file.h"
 
 namespace {
 
-constexpr int kFirstYear = -850;
-constexpr int kLastYear = 2100;
 constexpr std::size_t kNameBytes = 10;
-
-// The branch of a clock hour: 23:00–0:59 子, 1:00–2:59 丑, … 21:00–22:59 亥.
-QString HourItem(int hour) {
-    static const char* const branches[] = {"亥", "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌"};
-    int h = hour % 2 == 1 ? hour + 1 : hour;
-    return QStringLiteral("%1时").arg(hour) + QString::fromUtf8(branches[((h % 24) / 2 + 1) % 12]);
-}
 
 QComboBox* DropDownList(QWidget* parent, const char* name, int width) {
     auto* combo = new QComboBox(parent);
@@ -71,7 +64,7 @@ void BirthPanel::BuildControls() {
     EdtYear->setMaxLength(4);
     EdtYear->setToolTip(QStringLiteral("年份在-850至2100"));
     EdtYear->setFixedWidth(40);
-    UpDyear = new UpDownButtons(kFirstYear + 1, kLastYear, this);
+    UpDyear = new UpDownButtons(kFirstEnterableYear + 1, kLastEnterableYear, this);
     named(UpDyear, "UpDyear");
     connect(UpDyear, &UpDownButtons::Clicked, this, &BirthPanel::UpDyearClick);
 
@@ -126,19 +119,14 @@ void BirthPanel::BuildControls() {
 }
 
 void BirthPanel::FillCombos() {
-    for (int i = 0; i < 60; ++i) {
-        if (i < 12) cbom->addItem(QStringLiteral("%1月").arg(i + 1));
-        if (i < 24) cbos->addItem(HourItem(i));
-        if (i < 31) cbod->addItem(QStringLiteral("%1日").arg(i + 1));
-        if (i < places::kProvinceCount) cbodiZ->addItem(QString::fromUtf8(places::kProvinces[i]));
-        cbomin->addItem(QStringLiteral("%1分").arg(i));
-    }
+    FillDateTimeCombos(*cbom, *cbod, *cbos, *cbomin);
+    for (int i = 0; i < places::kProvinceCount; ++i) cbodiZ->addItem(QString::fromUtf8(places::kProvinces[i]));
     cbodiC->addItem(QString::fromUtf8(places::kNoPlaceName));
 }
 
 void BirthPanel::SetToNow(const QDateTime& now) {
     int year = now.date().year();
-    if (year > kLastYear) year = 2050;
+    if (year > kLastEnterableYear) year = 2050;
     UpDyear->SetPosition(year);
     EdtYear->setText(QString::number(year));
     cbom->setCurrentIndex(now.date().month() - 1);
@@ -197,14 +185,9 @@ bool BirthPanel::ReadPanel(BirthData& birth) {
         Edtname->setFocus();
         return false;
     }
-    bool number = false;
-    int year = EdtYear->text().trimmed().toInt(&number);
-    if (!number) year = -1000;
-    if (year < kFirstYear || year > kLastYear || year == 0) {
-        Messages().Notice(window(),
-                          PersonWord() + QStringLiteral("年份必须在-850到2100年之间，并且没有公元0年\r\n"
-                                                        "注意：公元前用负数，比如公元前120年，就输入-120"),
-                          QStringLiteral("年份错误"), MessageIcon::Warning);
+    const int year = NumberOr(EdtYear->text(), kNotAYear);
+    if (!IsEnterableYear(year)) {
+        Messages().Notice(window(), PersonWord() + kYearRangeFault, kYearFaultCaption, MessageIcon::Warning);
         EdtYear->setFocus();
         return false;
     }

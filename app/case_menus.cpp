@@ -12,6 +12,7 @@
 
 #include "app/TFrmMain.h"
 #include "app/case_tree.h"
+#include "app/menu_items.h"
 
 namespace {
 
@@ -29,66 +30,48 @@ public:
     }
 };
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 // A menu caption shows "&" as it is.
 QString Caption(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
 
 }  // namespace
 
 void TFrmMain::BuildCaseMenus(QMenu* file) {
-    QAction* save = AddItem(file, "TmSave", QStringLiteral("保存八字"));
+    QAction* save = AddMenuItem(file, "TmSave", "保存八字");
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, &TFrmMain::SaveCase);
-    file->addSeparator();
-    connect(AddItem(file, "TmImport", QStringLiteral("导入历史记录")), &QAction::triggered, this,
-            &TFrmMain::TmImportClick);
-    connect(AddItem(file, "TmExport", QStringLiteral("导出历史记录")), &QAction::triggered, this,
-            &TFrmMain::TmExportClick);
-    connect(AddItem(file, "TmClear", QStringLiteral("清除历史记录")), &QAction::triggered, this,
-            &TFrmMain::TmClearClick);
-    file->addSeparator();
-    connect(AddItem(file, "TmExit", QStringLiteral("退出")), &QAction::triggered, this, &QWidget::close);
+    AddMenuItems(file, this, {
+        {},
+        {"TmImport", "导入历史记录", &TFrmMain::TmImportClick},
+        {"TmExport", "导出历史记录", &TFrmMain::TmExportClick},
+        {"TmClear", "清除历史记录", &TFrmMain::TmClearClick},
+        {},
+    });
+    connect(AddMenuItem(file, "TmExit", "退出"), &QAction::triggered, this, &QWidget::close);
 
     PopMingLi = new QMenu(this);
     PopMingLi->setObjectName(QStringLiteral("PopMingLi"));
-    const struct {
-        const char* name;
-        const char* text;
-        void (TFrmMain::*handler)();
-    } items[] = {
+    AddMenuItems(PopMingLi, this, {
         {"TmViewCase", "查看命例", &TFrmMain::TmViewCaseClick},
         {"TmEditCase", "编辑命例", &TFrmMain::TmEditCaseClick},
-        {"TmMoveCase", "移动到", nullptr},
+    });
+    // "移动到" lists the other categories, filled when the menu opens.
+    moveMenu_ = PopMingLi->addMenu(QStringLiteral("移动到"));
+    moveMenu_->setObjectName(QStringLiteral("MenuMoveTo"));
+    moveMenu_->menuAction()->setObjectName(QStringLiteral("TmMoveCase"));
+    AddMenuItems(PopMingLi, this, {
         {"TmDeleteCase", "删除命例", &TFrmMain::TmDeleteCaseClick},
-        {nullptr, nullptr, nullptr},
+        {},
         {"TmAddClass", "增加类别", &TFrmMain::TmAddClassClick},
         {"TmRenameClass", "修改类名", &TFrmMain::TmRenameClassClick},
         {"TmDeleteClass", "删除类别", &TFrmMain::TmDeleteClassClick},
         {"TmEditClassFile", "编辑类别文件", &TFrmMain::TmEditClassFileClick},
-        {nullptr, nullptr, nullptr},
+        {},
         {"TmFind", "查找", &TFrmMain::TmFindClick},
         {"TmShowAll", "显示全部命例", &TFrmMain::TmShowAllClick},
-        {nullptr, nullptr, nullptr},
+        {},
         {"TmExpand", "展开", &TFrmMain::TmExpandClick},
         {"TmCollapse", "收缩", &TFrmMain::TmCollapseClick},
-    };
-    for (const auto& item : items) {
-        if (!item.name) {
-            PopMingLi->addSeparator();
-        } else if (!item.handler) {
-            moveMenu_ = PopMingLi->addMenu(QString::fromUtf8(item.text));
-            moveMenu_->setObjectName(QStringLiteral("MenuMoveTo"));
-            moveMenu_->menuAction()->setObjectName(QString::fromLatin1(item.name));
-        } else {
-            connect(AddItem(PopMingLi, item.name, QString::fromUtf8(item.text)), &QAction::triggered, this,
-                    item.handler);
-        }
-    }
+    });
 
     // Long case labels scroll sideways instead of being cut short.
     Tree->header()->setStretchLastSection(false);

@@ -9,6 +9,7 @@
 #include "app/TFrmMain.h"
 #include "app/TFrmSet.h"
 #include "app/help_documents.h"
+#include "app/menu_items.h"
 #include "app/message_box.h"
 #include "app/report_appearance.h"
 #include "tools/TFrmDiLi.h"
@@ -32,55 +33,39 @@ void ShowModal(Args&&... args) {
 }  // namespace
 
 void TFrmMain::BuildToolMenus() {
-    struct Item {
-        const char* name;  // nullptr: a separator
-        const char* text;
-        void (TFrmMain::*handler)();
-    };
-    auto fill = [this](QMenu* menu, std::initializer_list<Item> items) {
-        for (const Item& item : items) {
-            if (!item.name) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(QString::fromUtf8(item.text));
-            action->setObjectName(QString::fromLatin1(item.name));
-            connect(action, &QAction::triggered, this, item.handler);
-        }
-    };
     auto addMenu = [this](QMenuBar* bar, const char* name, const char* text) {
         QMenu* menu = bar->addMenu(QString::fromUtf8(text));
         menu->setObjectName(QString::fromLatin1(name));
         return menu;
     };
 
-    fill(addMenu(menuBar(), "MenuKnowledge", "命理知识(&S)"), {
+    AddMenuItems(addMenu(menuBar(), "MenuKnowledge", "命理知识(&S)"), this, {
         {"TmPingYu", "八字断语", &TFrmMain::TmPingYuClick},
         {"TmHeLuo", "河洛图像", &TFrmMain::TmHeLuoClick},
         {"TmZhiShi", "相关知识", &TFrmMain::TmZhiShiClick},
     });
-    fill(addMenu(menuBar(), "MenuTools", "辅助工具(&T)"), {
+    AddMenuItems(addMenu(menuBar(), "MenuTools", "辅助工具(&T)"), this, {
         {"Tmfangtui", "反推八字", &TFrmMain::TmfangtuiClick},
         {"TmHuaiYun", "测怀孕", &TFrmMain::TmHuaiYunClick},
         {"TmTestName", "巧猜姓氏", &TFrmMain::TmTestNameClick},
         {"TmHanZi", "姓名与五行", &TFrmMain::TmHanZiClick},
-        {nullptr, nullptr, nullptr},
+        {},
         {"TmDiLi", "经纬度设置", &TFrmMain::TmDiLiClick},
         {"TmWnl", "万年历", &TFrmMain::TmWnlClick},
     });
     QMenu* options = addMenu(menuBar(), "MenuOptions", "选项(&O)");
     QMenu* looks = options->addMenu(QStringLiteral("命稿设置"));
     looks->setObjectName(QStringLiteral("MenuReportLooks"));
-    fill(looks, {
+    AddMenuItems(looks, this, {
         {"TmDefault", "默认", &TFrmMain::TmDefaultClick},
         {"TmFont", "字体设置", &TFrmMain::TmFontClick},
         {"TmColor", "背景色设置", &TFrmMain::TmColorClick},
     });
-    fill(options, {
+    AddMenuItems(options, this, {
         {"TmSet", "排盘设置", &TFrmMain::TmSetClick},
         {"TmEndInfo", "命稿结尾信息", &TFrmMain::TmEndInfoClick},
     });
-    fill(addMenu(menuBar(), "MenuHelp", "帮助(&H)"), {
+    AddMenuItems(addMenu(menuBar(), "MenuHelp", "帮助(&H)"), this, {
         {"TmHelp", "软件帮助", &TFrmMain::TmHelpClick},
     });
 }

@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <functional>
 
+#include "app/menu_items.h"
 #include "app/report_appearance.h"
 #include "app/report_files.h"
 #include "app/report_printing.h"
@@ -13,8 +14,7 @@
 namespace {
 
 QAction* AddItem(QMenu* menu, const char* name, const char* text, std::function<void()> action) {
-    QAction* item = menu->addAction(QString::fromUtf8(text));
-    item->setObjectName(QString::fromLatin1(name));
+    QAction* item = AddMenuItem(menu, name, text);
     QObject::connect(item, &QAction::triggered, menu, std::move(action));
     return item;
 }

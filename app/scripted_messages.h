@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "app/message_box.h"
 
@@ -25,6 +26,13 @@ public:
     bool Ask(QWidget*, const QString& text, const QString& caption, MessageIcon icon, bool defaultYes) override {
         shown.append({text, caption, icon, true, defaultYes});
         return answers.isEmpty() ? false : answers.takeFirst();
+    }
+
+    // The texts of the messages shown, in order.
+    QStringList Texts() const {
+        QStringList texts;
+        for (const ShownMessage& m : shown) texts << m.text;
+        return texts;
     }
 
     QList<ShownMessage> shown;

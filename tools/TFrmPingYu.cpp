@@ -6,20 +6,13 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "app/modeless_window.h"
 #include "engine/file_util.h"
 #include "engine/ini_file.h"
 #include "tools/comment_library.h"
 
 TFrmPingYu* TFrmPingYu::Open(const std::string& programFolder, QWidget* owner) {
-    TFrmPingYu* library = nullptr;
-    // A closed window is on its way out; only an open one is reused.
-    for (TFrmPingYu* child : owner->findChildren<TFrmPingYu*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible()) library = child;
-    if (!library) library = new TFrmPingYu(programFolder, owner);
-    library->show();
-    library->raise();
-    library->activateWindow();
-    return library;
+    return OpenModeless<TFrmPingYu>(owner, [&] { return new TFrmPingYu(programFolder, owner); });
 }
 
 TFrmPingYu::TFrmPingYu(const std::string& programFolder, QWidget* parent)

@@ -20,6 +20,7 @@
 #include "app/UpDownButtons.h"
 #include "app/fonts.h"
 #include "app/message_box.h"
+#include "app/modeless_window.h"
 
 namespace {
 
@@ -147,15 +148,7 @@ private:
 };
 
 TFrmWnl* TFrmWnl::Open(QWidget* owner) {
-    TFrmWnl* calendar = nullptr;
-    // A closed calendar is on its way out; only an open one is reused.
-    for (TFrmWnl* child : owner->findChildren<TFrmWnl*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible()) calendar = child;
-    if (!calendar) calendar = new TFrmWnl(owner);
-    calendar->show();
-    calendar->raise();
-    calendar->activateWindow();
-    return calendar;
+    return OpenModeless<TFrmWnl>(owner, [owner] { return new TFrmWnl(owner); });
 }
 
 TFrmWnl::TFrmWnl(QWidget* parent) : QDialog(parent) {

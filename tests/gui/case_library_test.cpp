@@ -3,17 +3,14 @@
 // report file, the report's modified flag, deleting the case on screen, the
 // popup menu's rules and "移动到", category names (letter case, length), and
 // exporting, importing and clearing the library with its backup.
-#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <filesystem>
-#include <functional>
 
 #include "app/ChartPictureWidget.h"
 #include "app/TFrmMain.h"
@@ -22,26 +19,12 @@
 #include "cases/TFrmFenLei.h"
 #include "cases/category_list.h"
 #include "gui_fixture.h"
+#include "modal_dialogs.h"
 #include "richtext/report_file.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// Runs the action on the next modal dialog of type T once it is shown.
-template <typename T>
-void WhenModal(std::function<void(T*)> action) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
-        T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog && ++*tries < 400) return;
-        timer->stop();
-        timer->deleteLater();
-        if (dialog) action(dialog);
-    });
-    timer->start(5);
-}
 
 // "分类保存" answered with this category (the note stays "备注:").
 void ChooseCategory(const QString& category) {
@@ -58,22 +41,9 @@ void AnswerInputBox(const QString& text) {
     });
 }
 
-void ChooseFile(const QString& path) {
-    WhenModal<QFileDialog>([path](QFileDialog* dialog) {
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-}
-
 CasePerson Person(const char* name, int year, int month, int day, bool male, bool lunar = false, bool leap = false) {
-    BirthData birth{};
-    gbk::WriteField(birth.name, name);
-    birth.year = static_cast<int16_t>(year), birth.month = static_cast<int16_t>(month);
-    birth.day = static_cast<int16_t>(day), birth.hour = 12;
-    birth.lunar = lunar ? 1 : 0, birth.leap = leap ? 1 : 0, birth.male = male ? 1 : 0;
-    birth.province = 34;
-    birth.longitude = 120.0f, birth.latitude = 30.0f;
-    gbk::WriteField(birth.place, "未知");
+    BirthData birth = BirthAtNoPlace(name, year, month, day, 12, male);
+    birth.lunar = lunar ? 1 : 0, birth.leap = leap ? 1 : 0;
     return CasePersonFrom(birth);
 }
 
@@ -84,12 +54,6 @@ CaseRecord Case(const char* nameA, const char* category, bool maleA = true) {
     record.a = Person(nameA, 1980, 5, 17, maleA);
     record.b = Person("乙", 1982, 11, 3, !maleA);
     return record;
-}
-
-std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    fileutil::ReadAll(path, bytes);
-    return bytes;
 }
 
 std::string ReportText(const std::string& path) {
@@ -142,11 +106,7 @@ struct Library {
     }
     void Compute() { Get<QPushButton>("BtnPai")->click(); }
     std::string Report(int number) { return folder.Path("bazi_f/" + std::to_string(number) + ".rtf"); }
-    QStringList Shown() {
-        QStringList texts;
-        for (const ShownMessage& m : messages.shown) texts << m.text;
-        return texts;
-    }
+    QStringList Shown() const { return messages.Texts(); }
 };
 
 }  // namespace

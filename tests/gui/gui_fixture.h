@@ -14,6 +14,7 @@
 #include "engine/file_util.h"
 #include "engine/gbk_codec.h"
 #include "engine/ini_file.h"
+#include "engine/records.h"
 
 class ProgramFolder {
 public:
@@ -35,6 +36,27 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// 甲命's birth record on a solar date with no place chosen ("未知", the
+// province "未知地", 120°E 30°N).
+inline BirthData BirthAtNoPlace(const char* name, int year, int month, int day, int hour, bool male) {
+    BirthData birth{};
+    gbk::WriteField(birth.name, name);
+    birth.year = static_cast<int16_t>(year), birth.month = static_cast<int16_t>(month);
+    birth.day = static_cast<int16_t>(day), birth.hour = static_cast<int16_t>(hour);
+    birth.male = male ? 1 : 0;
+    birth.province = 34;
+    birth.longitude = 120.0f, birth.latitude = 30.0f;
+    gbk::WriteField(birth.place, "未知");
+    return birth;
+}
+
+// The file's bytes; empty when it cannot be read.
+inline std::string FileBytes(const std::string& path) {
+    std::string bytes;
+    fileutil::ReadAll(path, bytes);
+    return bytes;
+}
 
 template <typename T>
 T* Child(QObject* parent, const char* name) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -26,6 +27,14 @@ std::shared_ptr<bool> WhenModal(std::function<void(T*)> action, int patience = 4
     });
     timer->start(5);
     return finished;
+}
+
+// The next file dialog answered with this file (a path).
+inline void ChooseFile(const QString& path) {
+    WhenModal<QFileDialog>([path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
 }
 
 // Runs the command and tells whether it showed a modal dialog of type T

@@ -46,21 +46,9 @@ void SaveAs(const QString& path, int filter = 0) {
     });
 }
 
-void Open(const QString& path) {
-    WhenModal<QFileDialog>([path](QFileDialog* dialog) {
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-}
-
-std::string FileBytes(const std::string& path) {
-    std::string bytes;
-    fileutil::ReadAll(path, bytes);
-    return bytes;
-}
-
-// Every character's family, size, colour, weight, italic and underline,
-// paragraph by paragraph: what a saved and reloaded report must keep.
+// Every character's family, size, colour, weight, italic, underline and
+// strike-out, paragraph by paragraph: what a saved and reloaded report must
+// keep.
 QStringList Styles(const QTextDocument& doc) {
     QStringList styles;
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
@@ -68,13 +56,14 @@ QStringList Styles(const QTextDocument& doc) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
             QStringList families = f.fontFamilies().toStringList();
-            line += QStringLiteral("[%1|%2|%3|%4|%5|%6]%7")
+            line += QStringLiteral("[%1|%2|%3|%4|%5|%6|%7]%8")
                         .arg(families.value(0, doc.defaultFont().family()))
                         .arg(f.fontPointSize())
                         .arg(f.foreground().color().name())
                         .arg(f.fontWeight() >= QFont::Bold)
                         .arg(f.fontItalic())
                         .arg(f.fontUnderline())
+                        .arg(f.fontStrikeOut())
                         .arg(it.fragment().text());
         }
         styles << line;
@@ -129,11 +118,7 @@ struct Window {
             .arg(ini.ReadInteger("minggao", "fsize", 0))
             .arg(ini.ReadInteger("minggao", "bcolor", 0));
     }
-    QStringList Texts() const {
-        QStringList texts;
-        for (const ShownMessage& m : messages.shown) texts << m.text;
-        return texts;
-    }
+    QStringList Texts() const { return messages.Texts(); }
 };
 
 // The PDF's text as pdftotext reads it back. Qt's PDF writer names each
@@ -306,11 +291,40 @@ private slots:
 
         w.Get<QAbstractButton>("BtoNew")->click();
         QVERIFY(view->toPlainText().isEmpty());
-        Open(chosen + QStringLiteral(".rtf"));
+        ChooseFile(chosen + QStringLiteral(".rtf"));
         w.Trigger("TmLoadReport");
         QCOMPARE(view->toPlainText(), text);
         QCOMPARE(Styles(*view->document()), styles);
         QVERIFY(view->document()->isModified());
+    }
+
+    void aStruckOutSelectionIsStillStruckOutAfterSavingAndImporting() {
+        Window w;
+        w.Compute();
+        QTextEdit* view = w.View();
+        w.Select(0, 2);
+        WhenModal<FontColorDialog>([](FontColorDialog* d) {
+            Child<QCheckBox>(d, "ChkStrikeOut")->setChecked(true);
+            d->accept();
+        });
+        w.Trigger("TmSetText");
+        auto struckOut = [view](int pos) {
+            QTextCursor c(view->document());
+            c.setPosition(pos + 1);
+            return c.charFormat().fontStrikeOut();
+        };
+        QVERIFY(struckOut(0) && struckOut(1) && !struckOut(2));
+        const QStringList styles = Styles(*view->document());
+
+        const QString chosen = QString::fromStdString(w.folder.Path("删除线.rtf"));
+        SaveAs(chosen, 0);
+        w.Trigger("TmSaveAs");
+        w.Get<QAbstractButton>("BtoNew")->click();
+        ChooseFile(chosen);
+        w.Trigger("TmLoadReport");
+        QCOMPARE(w.Texts(), QStringList{QStringLiteral("已保存！")});
+        QCOMPARE(Styles(*view->document()), styles);
+        QVERIFY(struckOut(0) && struckOut(1) && !struckOut(2));
     }
 
     void savedAsPlainTextTheFileIsGbkWithCrLf() {
@@ -366,7 +380,7 @@ private slots:
     void importingAPlainTextFileAndAFileThatCannotBeRead() {
         Window w;
         w.folder.WriteGbk("稿.txt", "第一行\r\n第二行\r\n");
-        Open(QString::fromStdString(w.folder.Path("稿.txt")));
+        ChooseFile(QString::fromStdString(w.folder.Path("稿.txt")));
         w.Trigger("TmLoadReport");
         QCOMPARE(w.View()->toPlainText(), QStringLiteral("第一行\n第二行"));
         QTextCursor c(w.View()->document());
@@ -379,7 +393,7 @@ private slots:
         const std::string huge = w.folder.Path("huge.rtf");
         { std::ofstream(huge) << "{\\rtf1 "; }
         fs::resize_file(huge, std::uintmax_t(65) << 20);
-        Open(QString::fromStdString(huge));
+        ChooseFile(QString::fromStdString(huge));
         w.Trigger("TmLoadReport");
         QCOMPARE(w.View()->toPlainText(), QStringLiteral("第一行\n第二行"));
         QCOMPARE(w.messages.shown.size(), 1);

@@ -48,15 +48,8 @@ void SetScores(QDialog& dialog, int person, const QStringList& scores) {
 }
 
 BirthData Person(int person, const char* name, int year, int month, int day, int hour, bool male) {
-    BirthData birth{};
+    BirthData birth = BirthAtNoPlace(name, year, month, day, hour, male);
     birth.person = static_cast<uint8_t>(person);
-    gbk::WriteField(birth.name, name);
-    birth.year = static_cast<int16_t>(year), birth.month = static_cast<int16_t>(month);
-    birth.day = static_cast<int16_t>(day), birth.hour = static_cast<int16_t>(hour);
-    birth.male = male ? 1 : 0;
-    birth.province = 34;
-    birth.longitude = 120.0f, birth.latitude = 30.0f;
-    gbk::WriteField(birth.place, "未知");
     return birth;
 }
 

@@ -1,0 +1,34 @@
+// Menu items named like the window's controls, so that the window itself and
+// its tests find them by name.
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <initializer_list>
+
+// The menu's next item: its text given as UTF-8, its object name `name`.
+inline QAction* AddMenuItem(QMenu* menu, const char* name, const char* text) {
+    QAction* action = menu->addAction(QString::fromUtf8(text));
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+// One item of a window's menu and the window's command it runs; an item
+// without a name ({}) is a separator.
+template <typename Window>
+struct MenuItem {
+    const char* name;
+    const char* text;
+    void (Window::*command)();
+};
+
+// Adds the items in order, each running its command on `window`.
+template <typename Window>
+void AddMenuItems(QMenu* menu, Window* window, std::initializer_list<MenuItem<Window>> items) {
+    for (const MenuItem<Window>& item : items) {
+        if (!item.name)
+            menu->addSeparator();
+        else
+            QObject::connect(AddMenuItem(menu, item.name, item.text), &QAction::triggered, window, item.command);
+    }
+}
