@@ -4,14 +4,23 @@
 #   start_display; copy_program BUILD; start_program; wait_for_window
 # After these: $DISPLAY, $home (the copy), $program (its process), $window.
 
+# Xvfb picks a free display itself and writes its number once it accepts
+# clients, so a busy machine or a display left over by another run cannot
+# make the program start without one.
 start_display() {
-  display=:$((90 + RANDOM % 100))
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   xvfb=$!
   program=""
   trap 'kill $program "$xvfb" 2>/dev/null || true' EXIT
-  export DISPLAY=$display
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  until [ -s "$number_file" ]; do
+    kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+    sleep 0.05
+  done
+  export DISPLAY=:$(tr -d '\n' <"$number_file")
+  rm -f "$number_file"
+  xdpyinfo >/dev/null 2>&1 || { echo "no display at $DISPLAY" >&2; exit 1; }
 }
 
 copy_program() {
