@@ -15,6 +15,7 @@
 #include "app/BirthPanel.h"
 #include "app/ChartPictureWidget.h"
 #include "app/fonts.h"
+#include "app/menu_items.h"
 #include "app/message_box.h"
 #include "app/report_appearance.h"
 #include "app/report_modified.h"
@@ -137,9 +138,7 @@ void TFrmMain::BuildLayout() {
 }
 
 void TFrmMain::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
-    file->setObjectName(QStringLiteral("MenuFile"));
-    BuildCaseMenus(file);
+    BuildCaseMenus(AddNamedMenu(menuBar(), "MenuFile", "文件(&F)"));
     BuildToolMenus();
 }
 

@@ -55,8 +55,7 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
         {"TmEditCase", "编辑命例", &TFrmMain::TmEditCaseClick},
     });
     // "移动到" lists the other categories, filled when the menu opens.
-    moveMenu_ = PopMingLi->addMenu(QStringLiteral("移动到"));
-    moveMenu_->setObjectName(QStringLiteral("MenuMoveTo"));
+    moveMenu_ = AddNamedMenu(PopMingLi, "MenuMoveTo", "移动到");
     moveMenu_->menuAction()->setObjectName(QStringLiteral("TmMoveCase"));
     AddMenuItems(PopMingLi, this, {
         {"TmDeleteCase", "删除命例", &TFrmMain::TmDeleteCaseClick},

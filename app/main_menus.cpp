@@ -33,18 +33,12 @@ void ShowModal(Args&&... args) {
 }  // namespace
 
 void TFrmMain::BuildToolMenus() {
-    auto addMenu = [this](QMenuBar* bar, const char* name, const char* text) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(text));
-        menu->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-
-    AddMenuItems(addMenu(menuBar(), "MenuKnowledge", "命理知识(&S)"), this, {
+    AddMenuItems(AddNamedMenu(menuBar(), "MenuKnowledge", "命理知识(&S)"), this, {
         {"TmPingYu", "八字断语", &TFrmMain::TmPingYuClick},
         {"TmHeLuo", "河洛图像", &TFrmMain::TmHeLuoClick},
         {"TmZhiShi", "相关知识", &TFrmMain::TmZhiShiClick},
     });
-    AddMenuItems(addMenu(menuBar(), "MenuTools", "辅助工具(&T)"), this, {
+    AddMenuItems(AddNamedMenu(menuBar(), "MenuTools", "辅助工具(&T)"), this, {
         {"Tmfangtui", "反推八字", &TFrmMain::TmfangtuiClick},
         {"TmHuaiYun", "测怀孕", &TFrmMain::TmHuaiYunClick},
         {"TmTestName", "巧猜姓氏", &TFrmMain::TmTestNameClick},
@@ -53,9 +47,8 @@ void TFrmMain::BuildToolMenus() {
         {"TmDiLi", "经纬度设置", &TFrmMain::TmDiLiClick},
         {"TmWnl", "万年历", &TFrmMain::TmWnlClick},
     });
-    QMenu* options = addMenu(menuBar(), "MenuOptions", "选项(&O)");
-    QMenu* looks = options->addMenu(QStringLiteral("命稿设置"));
-    looks->setObjectName(QStringLiteral("MenuReportLooks"));
+    QMenu* options = AddNamedMenu(menuBar(), "MenuOptions", "选项(&O)");
+    QMenu* looks = AddNamedMenu(options, "MenuReportLooks", "命稿设置");
     AddMenuItems(looks, this, {
         {"TmDefault", "默认", &TFrmMain::TmDefaultClick},
         {"TmFont", "字体设置", &TFrmMain::TmFontClick},
@@ -65,7 +58,7 @@ void TFrmMain::BuildToolMenus() {
         {"TmSet", "排盘设置", &TFrmMain::TmSetClick},
         {"TmEndInfo", "命稿结尾信息", &TFrmMain::TmEndInfoClick},
     });
-    AddMenuItems(addMenu(menuBar(), "MenuHelp", "帮助(&H)"), this, {
+    AddMenuItems(AddNamedMenu(menuBar(), "MenuHelp", "帮助(&H)"), this, {
         {"TmHelp", "软件帮助", &TFrmMain::TmHelpClick},
     });
 }

@@ -13,6 +13,15 @@ inline QAction* AddMenuItem(QMenu* menu, const char* name, const char* text) {
     return action;
 }
 
+// A submenu of a menu bar or of a menu: its text given as UTF-8, its object
+// name `name`.
+template <typename MenuOrBar>
+QMenu* AddNamedMenu(MenuOrBar* parent, const char* name, const char* text) {
+    QMenu* menu = parent->addMenu(QString::fromUtf8(text));
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
 // One item of a window's menu and the window's command it runs; an item
 // without a name ({}) is a separator.
 template <typename Window>
