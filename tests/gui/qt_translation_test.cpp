@@ -28,6 +28,8 @@ class QtTranslationTest : public QObject {
 private slots:
     void initTestCase() { InstallFontSubstitutes(); }
 
+    // Runs first (Qt Test keeps the order of the slots): once installed, the
+    // translation stays for the rest of the program.
     void aMissingTranslationLeavesQtsEnglishTexts() {
         QTemporaryDir empty;
         QVERIFY(!InstallQtChineseTranslation(empty.path()));
