@@ -14,8 +14,8 @@
 #include "app/gbk_input_limit.h"
 #include "app/message_box.h"
 #include "app/number_input.h"
-#include "engine/gbk_codec.h"
-#include "engine/ini_file.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/base/ini_file.h"
 
 namespace {
 

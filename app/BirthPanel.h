@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cases/case_record.h"
-#include "engine/records.h"
-#include "tools/place_list.h"
+#include "engine/symbols/records.h"
+#include "engine/places/place_list.h"
 
 class QButtonGroup;
 class QCheckBox;

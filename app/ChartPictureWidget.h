@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "engine/report_style.h"
+#include "engine/chart/report_style.h"
 
 class ChartPictureWidget : public QWidget {
     Q_OBJECT

@@ -10,9 +10,9 @@
 #include "app/memo_text.h"
 #include "app/message_box.h"
 #include "app/write_failure.h"
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
-#include "engine/ini_file.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/base/ini_file.h"
 
 TFrmEndfo::TFrmEndfo(const std::string& programFolder, IniFile& settings, QWidget* parent)
     : QDialog(parent), textFile_(fileutil::Join(programFolder, "dat/EndInfo.txt")), settings_(settings) {

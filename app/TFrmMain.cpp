@@ -21,10 +21,11 @@
 #include "app/report_modified.h"
 #include "app/report_popup.h"
 #include "app/report_rendering.h"
-#include "engine/CBaZiEx.h"
-#include "engine/file_util.h"
-#include "engine/ini_file.h"
-#include "tools/place_list.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
+#include "engine/base/file_util.h"
+#include "engine/base/ini_file.h"
+#include "engine/places/place_list.h"
 
 namespace {
 
@@ -161,7 +162,7 @@ void TFrmMain::FormShow() {
     }
     settings_ = std::make_unique<IniFile>(fileutil::Join(programFolder_, "dat/bzinit.ini"));
     RestoreWindowState();
-    engine_ = std::make_unique<CBaZiEx>(programFolder_);
+    engine_ = std::make_unique<CBaZiEx>(programFolder_, StandardReadings());
     // The case library: at start the tree shows the live cases among the
     // first 300 record numbers; "显示全部命例" lists them all.
     store_.Open(programFolder_, 0);

@@ -13,7 +13,7 @@
 #include "cases/MDataBase.h"
 #include "cases/case_record.h"
 #include "cases/search_criteria.h"
-#include "engine/records.h"
+#include "engine/symbols/records.h"
 
 class BirthPanel;
 class CBaZiEx;

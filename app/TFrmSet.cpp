@@ -15,7 +15,7 @@
 #include "app/message_box.h"
 #include "app/number_input.h"
 #include "app/write_failure.h"
-#include "engine/ini_file.h"
+#include "engine/base/ini_file.h"
 
 namespace {
 

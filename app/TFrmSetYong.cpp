@@ -11,7 +11,7 @@
 #include "app/dialog_controls.h"
 #include "app/message_box.h"
 #include "app/number_input.h"
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 
 namespace {
 

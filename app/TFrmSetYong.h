@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "engine/records.h"
+#include "engine/symbols/records.h"
 
 class QLabel;
 class QLineEdit;

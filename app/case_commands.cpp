@@ -15,10 +15,10 @@
 #include "cases/TFrmInfo.h"
 #include "cases/file_copy.h"
 #include "cases/store_layout.h"
-#include "engine/CBaZiEx.h"
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
-#include "engine/ini_file.h"
+#include "engine/chart/CBaZiEx.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/base/ini_file.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "app/BirthPanel.h"
 #include "cases/MDataBase.h"
 #include "cases/category_list.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 namespace {
 

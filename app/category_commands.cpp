@@ -12,8 +12,8 @@
 #include "cases/TFrmClassEdit.h"
 #include "cases/TFrmSearch.h"
 #include "cases/category_list.h"
-#include "engine/gbk_codec.h"
-#include "engine/ini_file.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/base/ini_file.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 
 QString HourItem(int hour) {
     // Branch numbers run 1 子 … 11 戌, 0 亥; 子 covers 23:00 and 0:00.

@@ -2,7 +2,7 @@
 
 #include <QLineEdit>
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 void LimitToGbkBytes(QLineEdit& edit, std::size_t maxBytes) {
     QObject::connect(&edit, &QLineEdit::textChanged, &edit, [&edit, maxBytes](const QString& text) {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 
 QString HelpDocumentPath(const std::string& programFolder, const QString& name) {
     for (const char* extension : {".chm", ".html"}) {

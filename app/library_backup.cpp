@@ -6,7 +6,7 @@
 
 #include "cases/file_copy.h"
 #include "cases/store_layout.h"
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 
 namespace fs = std::filesystem;
 

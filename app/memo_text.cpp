@@ -3,7 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 QStringList MemoLines(const QString& memoText) {
     if (memoText.isEmpty()) return {};

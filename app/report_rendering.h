@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/report_style.h"
+#include "engine/chart/report_style.h"
 
 class QTextEdit;
 

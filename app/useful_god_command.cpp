@@ -7,7 +7,7 @@
 #include "app/TFrmMain.h"
 #include "app/TFrmSetYong.h"
 #include "app/message_box.h"
-#include "engine/CBaZiEx.h"
+#include "engine/chart/CBaZiEx.h"
 
 QToolButton* TFrmMain::BuildSetButton() {
     SbtoSet = new QToolButton(this);

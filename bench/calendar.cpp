@@ -2,8 +2,8 @@
 // moment, and the computed path outside the stored years.
 #include <benchmark/benchmark.h>
 
-#include "engine/CYiDate.h"
-#include "engine/pillars.h"
+#include "engine/calendar/CYiDate.h"
+#include "engine/chart/pillars.h"
 
 namespace {
 

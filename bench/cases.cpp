@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cases/MDataBase.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 namespace {
 

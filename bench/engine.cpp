@@ -7,8 +7,9 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/CBaZiEx.h"
-#include "engine/file_util.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
+#include "engine/base/file_util.h"
 #include "tests/engine/birth_records.h"
 
 namespace {
@@ -28,7 +29,7 @@ private:
 
 void BM_ComputeCouple(benchmark::State& state) {
     ProgramFolder folder;
-    CBaZiEx engine(folder.Path());
+    CBaZiEx engine(folder.Path(), StandardReadings());
     BirthData a = WithPlace(Birth(0, true, 1985, 7, 16, 10, 30), "张三", "北京市-北京", 116.4667f, 39.9f);
     BirthData b = WithPlace(Birth(1, false, 1987, 2, 4, 23, 30), "李四", "北京市-北京", 116.4667f, 39.9f);
     for (auto _ : state) {
@@ -43,7 +44,7 @@ BENCHMARK(BM_ComputeCouple)->Unit(benchmark::kMicrosecond);
 // The styling of that couple's report alone.
 void BM_ReportStyleSpans(benchmark::State& state) {
     ProgramFolder folder;
-    CBaZiEx engine(folder.Path());
+    CBaZiEx engine(folder.Path(), StandardReadings());
     engine.showReport = 0;
     BirthData a = Birth(0, true, 1985, 7, 16, 10, 30), b = Birth(1, false, 1987, 2, 4, 23, 30);
     engine.ComputeCouple(a, b);

@@ -14,7 +14,7 @@
 #include "app/TFrmMain.h"
 #include "app/scripted_messages.h"
 #include "cases/MDataBase.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 #include "gui_bench_main.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // year as the window runs it.
 #include <benchmark/benchmark.h>
 
-#include "engine/pillars.h"
+#include "engine/chart/pillars.h"
 #include "tools/reverse_search.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // written and read back in at most 10 ms.
 #include <benchmark/benchmark.h>
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 

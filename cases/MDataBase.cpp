@@ -8,7 +8,7 @@
 #include "cases/data_file.h"
 #include "cases/file_copy.h"
 #include "cases/slot_scan.h"
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 
 namespace fs = std::filesystem;
 

@@ -10,7 +10,7 @@
 #include "app/message_box.h"
 #include "app/write_failure.h"
 #include "cases/category_list.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cases/case_record.h"
-#include "tools/place_list.h"
+#include "engine/places/place_list.h"
 
 class QCheckBox;
 class QComboBox;

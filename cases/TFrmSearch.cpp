@@ -18,8 +18,8 @@
 #include "app/message_box.h"
 #include "app/number_input.h"
 #include "cases/MDataBase.h"
-#include "engine/gbk_codec.h"
-#include "tools/place_list.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/places/place_list.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "cases/little_endian.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "engine/records.h"
+#include "engine/symbols/records.h"
 
 // One person of a saved case; the values of the compute command's BirthData.
 struct CasePerson {

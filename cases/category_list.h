@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/ini_file.h"
+#include "engine/base/ini_file.h"
 
 // What the category chooser and the search dialog show for a missing key;
 // the category editor and the main window read a missing key as empty.

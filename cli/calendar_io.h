@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "engine/CYiDate.h"
-#include "engine/lunar_text.h"  // LunarMonthDayText
+#include "engine/calendar/CYiDate.h"
+#include "engine/calendar/lunar_text.h"  // LunarMonthDayText
 
 // "YYYY-MM-DD" (a leading '-' for years BC) into an astronomical date; false
 // with the calendar's message when it is no valid date of −850..2100.

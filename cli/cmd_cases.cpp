@@ -19,8 +19,8 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/output.h"
-#include "engine/gbk_codec.h"
-#include "engine/records.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/symbols/records.h"
 
 namespace {
 

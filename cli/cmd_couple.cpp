@@ -18,9 +18,10 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/output.h"
-#include "engine/CBaZiEx.h"
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
 
 namespace {
 
@@ -175,7 +176,7 @@ int RunCouple(const Args& args) {
         if (!ParseSpec(specs[k], k, persons[k], error)) return ErrorExit(2, std::string(option) + ": " + error);
     }
 
-    CBaZiEx engine(folder);
+    CBaZiEx engine(folder, StandardReadings());
     engine.showReport = 0;  // keep the report text; there is no view
     if (!engine.ComputeCouple(persons[0], persons[1])) return ErrorExit(2, engine.errorText);
     std::string report = UnixLines(engine.report);

@@ -5,9 +5,9 @@
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "engine/pillars.h"
-#include "engine/symbols.h"
-#include "engine/term_names.h"
+#include "engine/chart/pillars.h"
+#include "engine/symbols/symbols.h"
+#include "engine/calendar/term_names.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "engine/pillars.h"
-#include "engine/symbols.h"
+#include "engine/chart/pillars.h"
+#include "engine/symbols/symbols.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 #include "richtext/plain_text.h"
 #include "richtext/report_file.h"
 #include "richtext/rtf_reader.h"

@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/output.h"
-#include "engine/term_names.h"
+#include "engine/calendar/term_names.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 
 namespace {
 

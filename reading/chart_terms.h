@@ -19,9 +19,9 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "engine/records.h"
-#include "engine/stars.h"
-#include "reading/reading_context.h"
+#include "engine/symbols/records.h"
+#include "engine/symbols/stars.h"
+#include "engine/chart/chart_readings.h"
 
 enum PillarIndex { kYear = 0, kMonth = 1, kDay = 2, kHour = 3 };
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "reading/couple_compare.h"
-#include "engine/text_format.h"
+#include "engine/base/text_format.h"
 
 namespace couple {
 

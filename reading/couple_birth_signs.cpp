@@ -1,9 +1,9 @@
 // The findings of the comparison that come from the birth years and days:
 // the year pillars, the nine stars (九星合婚), the Western signs and the
 // birthday codes (生日密码).
-#include "engine/int_math.h"
-#include "engine/symbols.h"
-#include "engine/text_format.h"
+#include "engine/base/int_math.h"
+#include "engine/symbols/symbols.h"
+#include "engine/base/text_format.h"
 #include "reading/couple_compare.h"
 
 namespace couple {

@@ -1,8 +1,7 @@
 #include "reading/couple_compare.h"
 
-#include "engine/CBaZiEx.h"
-#include "engine/symbols.h"
-#include "engine/text_format.h"
+#include "engine/symbols/symbols.h"
+#include "engine/base/text_format.h"
 
 namespace couple {
 
@@ -41,10 +40,3 @@ Comparison CompareCharts(const ChartData& a, bool maleA, const ChartData& b, boo
 }
 
 }  // namespace couple
-
-void CBaZiEx::CompareCouple() {
-    couple::Comparison c =
-        couple::CompareCharts(charts[0], inputs[0].male != 0, charts[1], inputs[1].male != 0, bscore != 0);
-    marriageIndex = c.index;
-    sectionText = c.section;
-}

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "engine/records.h"
+#include "engine/chart/chart_readings.h"
 
 namespace couple {
 
@@ -54,10 +54,7 @@ std::string CrossChartRelations(int which, int dayStem, int monthBranch, const C
 // The index after the optional bonus of 10 (婚配指数高分制), cut to 99.
 float FinalIndex(float total, bool bonus);
 
-struct Comparison {
-    float index;
-    std::string section;  // "婚姻配对分析：…", "\r\n" line ends
-};
+using Comparison = CoupleComparison;
 Comparison CompareCharts(const ChartData& a, bool maleA, const ChartData& b, bool maleB, bool bonus);
 
 }  // namespace couple

@@ -1,8 +1,8 @@
 // The relations between the two charts of a couple: their year pillars, and
 // each person's day stem and month branch against the other's four pillars.
-#include "engine/pillar_relations.h"
-#include "engine/symbols.h"
-#include "engine/text_format.h"
+#include "engine/symbols/pillar_relations.h"
+#include "engine/symbols/symbols.h"
+#include "engine/base/text_format.h"
 #include "reading/couple_compare.h"
 
 namespace couple {

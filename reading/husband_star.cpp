@@ -1,7 +1,6 @@
 // The husband-star sayings of a woman's chart: the officer (官杀) is her
 // spouse star, 正官 the husband and 七杀 a lover or second husband.
-#include "engine/CBaZiEx.h"
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 #include "reading/chart_terms.h"
 #include "reading/marriage_chapter.h"
 #include "reading/reading_rules.h"
@@ -564,5 +563,3 @@ const ReadingRule kHusbandStarRules[] = {
 std::string HusbandStarRules(const ReadingContext& context, std::vector<int>* fired) {
     return RulesText(ChartTerms(context), kHusbandStarRules, fired);
 }
-
-std::string CBaZiEx::ReadHusbandStar() const { return HusbandStarRules({chart, current, lunarDate.day}); }

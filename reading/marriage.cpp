@@ -6,9 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/CBaZiEx.h"
-#include "engine/symbols.h"
-#include "engine/text_format.h"
+#include "engine/symbols/symbols.h"
+#include "engine/base/text_format.h"
 #include "reading/chart_terms.h"
 #include "reading/marriage_chapter.h"
 #include "reading/marriage_sayings.h"
@@ -122,5 +121,3 @@ std::string MarriageChapter(const ReadingContext& context) {
     ApplyRules(t, MarriageSayingsAfterSpouseStar(), text);
     return text + "\r\n";
 }
-
-void CBaZiEx::ReadMarriage() { readingsText += MarriageChapter({chart, current, lunarDate.day}); }

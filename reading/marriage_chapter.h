@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "reading/reading_context.h"
+#include "engine/chart/chart_readings.h"
 
 // The whole chapter, ending with an empty line.
 std::string MarriageChapter(const ReadingContext& context);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "reading/chart_terms.h"
-#include "reading/reading_context.h"
+#include "engine/chart/chart_readings.h"
 
 // The whole chapter, ending with a blank line.
 std::string PersonalityChapter(const ReadingContext& context);

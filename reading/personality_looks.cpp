@@ -1,6 +1,6 @@
 // The lines of the personality chapter on looks and bearing: by the day stem,
 // by the day master's element and strength, and by the hour branch.
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 #include "reading/personality.h"
 
 std::string DayStemLooksLine(const ChartTerms& t) {

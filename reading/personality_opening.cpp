@@ -2,8 +2,8 @@
 #include <cstdlib>
 #include <set>
 
-#include "engine/symbols.h"
-#include "engine/text_format.h"
+#include "engine/symbols/symbols.h"
+#include "engine/base/text_format.h"
 #include "reading/personality.h"
 #include "reading/reading_texts.h"
 

@@ -1,6 +1,6 @@
 // The classical sayings of the personality chapter, by number, tried in the
 // order of their numbers.
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 #include "reading/personality.h"
 #include "reading/reading_rules.h"
 

@@ -1,6 +1,5 @@
 // The wife-star sayings of a man's chart: wealth (财) is his spouse star,
 // 正财 the wife and 偏财 the concubine or the father.
-#include "engine/CBaZiEx.h"
 #include "reading/chart_terms.h"
 #include "reading/marriage_chapter.h"
 #include "reading/reading_rules.h"
@@ -486,5 +485,3 @@ const ReadingRule kWifeStarRules[] = {
 std::string WifeStarRules(const ReadingContext& context, std::vector<int>* fired) {
     return RulesText(ChartTerms(context), kWifeStarRules, fired);
 }
-
-std::string CBaZiEx::ReadWifeStar() const { return WifeStarRules({chart, current, lunarDate.day}); }

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 namespace richtext {
 namespace {

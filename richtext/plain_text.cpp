@@ -1,6 +1,6 @@
 #include "richtext/plain_text.h"
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 #include "richtext/utf8.h"
 
 namespace richtext {

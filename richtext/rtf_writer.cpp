@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 #include "richtext/utf8.h"
 
 namespace richtext {

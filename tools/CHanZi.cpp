@@ -1,7 +1,7 @@
 #include "tools/CHanZi.h"
 
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
 #include "tools/stroke_file.h"
 
 namespace {

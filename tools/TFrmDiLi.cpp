@@ -9,8 +9,8 @@
 
 #include "app/gbk_input_limit.h"
 #include "app/message_box.h"
-#include "engine/ini_file.h"
-#include "tools/place_list.h"
+#include "engine/base/ini_file.h"
+#include "engine/places/place_list.h"
 
 namespace {
 

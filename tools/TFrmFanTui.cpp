@@ -13,7 +13,7 @@
 
 #include "app/UpDownButtons.h"
 #include "app/message_box.h"
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 #include "tools/reverse_search.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "engine/CYiDate.h"
-#include "engine/pillars.h"
+#include "engine/calendar/CYiDate.h"
+#include "engine/chart/pillars.h"
 
 class QComboBox;
 class QLineEdit;

@@ -12,7 +12,7 @@
 #include "app/RadioGroup.h"
 #include "app/gbk_input_limit.h"
 #include "app/message_box.h"
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 #include "tools/CHanZi.h"
 #include "tools/name_grids.h"
 #include "tools/stroke_file.h"

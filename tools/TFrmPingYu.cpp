@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "app/modeless_window.h"
-#include "engine/file_util.h"
-#include "engine/ini_file.h"
+#include "engine/base/file_util.h"
+#include "engine/base/ini_file.h"
 #include "tools/comment_library.h"
 
 TFrmPingYu* TFrmPingYu::Open(const std::string& programFolder, QWidget* owner) {

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "engine/CYiDate.h"
+#include "engine/calendar/CYiDate.h"
 #include "tools/month_sheet.h"
 
 class MonthSheetView;

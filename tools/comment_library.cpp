@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 
 namespace comments {
 

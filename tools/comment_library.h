@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/ini_file.h"
+#include "engine/base/ini_file.h"
 
 namespace comments {
 

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "engine/calendar_math.h"
-#include "engine/lunar_text.h"
-#include "engine/symbols.h"
-#include "engine/term_names.h"
+#include "engine/calendar/calendar_math.h"
+#include "engine/calendar/lunar_text.h"
+#include "engine/symbols/symbols.h"
+#include "engine/calendar/term_names.h"
 
 namespace wnl {
 

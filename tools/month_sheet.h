@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/CYiDate.h"
-#include "engine/pillars.h"
+#include "engine/calendar/CYiDate.h"
+#include "engine/chart/pillars.h"
 
 namespace wnl {
 

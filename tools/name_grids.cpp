@@ -1,7 +1,7 @@
 #include "tools/name_grids.h"
 
-#include "engine/gbk_codec.h"
-#include "engine/symbols.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/symbols/symbols.h"
 #include "tools/stroke_file.h"
 
 namespace {

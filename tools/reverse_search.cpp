@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
-#include "engine/int_math.h"
-#include "engine/symbols.h"
+#include "engine/base/int_math.h"
+#include "engine/symbols/symbols.h"
 
 namespace reverse {
 

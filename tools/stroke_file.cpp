@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 
 namespace strokes {
 

@@ -1,4 +1,4 @@
-// Generates the stored calendar tables (engine/tables/*.cpp) and the lunar
+// Generates the stored calendar tables (engine/calendar/tables/*.cpp) and the lunar
 // month fixture of the tests (tests/engine/data/lunar_months.csv). Dev-time
 // only: the product and CI use the committed output. See README.md.
 'use strict';
@@ -13,7 +13,7 @@ const { equationOfTime } = require('./lib/equation_of_time');
 const { leapMonthTable } = require('./lib/leap_months');
 
 const root = path.resolve(__dirname, '../..');
-const tables = path.join(root, 'engine/tables');
+const tables = path.join(root, 'engine/calendar/tables');
 const kFirst = 1900, kLast = 2050;
 
 // "1, 2, 3, 7" → "1..3, 7".

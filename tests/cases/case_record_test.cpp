@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "cases/store_layout.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 #include "hand_built.h"
 
 namespace {

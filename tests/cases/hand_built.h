@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 namespace handbuilt {
 

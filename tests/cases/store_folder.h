@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "cases/MDataBase.h"
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
 #include "hand_built.h"
 #include "tests/common/temp_folder.h"
 

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "cases/MDataBase.h"
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/common/temp_folder.h"
 

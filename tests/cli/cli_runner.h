@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 
 struct CliRun {
     int status;       // exit status; -1 when the program did not end by itself

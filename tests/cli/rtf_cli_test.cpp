@@ -1,7 +1,7 @@
 // marivo-cli rtf-text and rtf-from-text, run as the separate program.
 #include <gtest/gtest.h>
 
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/common/temp_folder.h"
 

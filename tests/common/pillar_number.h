@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 
 // The sexagenary number of a pillar name such as "甲子" (1 … 59, 癸亥 0);
 // a name that is no pillar fails the test.

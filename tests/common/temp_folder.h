@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
 
 class TempFolder {
 public:

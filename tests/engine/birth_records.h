@@ -1,8 +1,8 @@
 // Birth records for the engine tests and benchmarks.
 #pragma once
 
-#include "engine/gbk_codec.h"
-#include "engine/records.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/symbols/records.h"
 
 // A solar birth at a clock time of 120° E, no place given.
 inline BirthData Birth(int person, bool male, int year, int month, int day, int hour, int minute) {

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/CYiDate.h"
+#include "engine/calendar/CYiDate.h"
 #include "tests/engine/calendar_test_util.h"
 
 namespace {

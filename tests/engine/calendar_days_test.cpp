@@ -1,7 +1,7 @@
 // Julian days, the 1582 switch, weekdays and day counts.
 #include <gtest/gtest.h>
 
-#include "engine/CYiDate.h"
+#include "engine/calendar/CYiDate.h"
 #include "tests/engine/calendar_test_util.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/CYiDate.h"
-#include "engine/tables/calendar_tables.h"
+#include "engine/calendar/CYiDate.h"
+#include "engine/calendar/tables/calendar_tables.h"
 #include "tests/engine/calendar_test_util.h"
 
 namespace {

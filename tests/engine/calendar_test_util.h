@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/records.h"
+#include "engine/symbols/records.h"
 
 inline CalDate D(int y, int m, int d, int h = 0, int min = 0) {
     return {static_cast<int16_t>(y), static_cast<int16_t>(m), static_cast<int16_t>(d), static_cast<int16_t>(h),

@@ -5,9 +5,10 @@
 
 #include <limits>
 
-#include "engine/CBaZiEx.h"
-#include "engine/luck_pillars.h"
-#include "engine/pillars.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
+#include "engine/chart/luck_pillars.h"
+#include "engine/chart/pillars.h"
 #include "tests/engine/engine_test_support.h"
 
 namespace {
@@ -17,7 +18,7 @@ protected:
     // Computes a couple whose 甲命 is `a` (乙命 a fixed woman) and returns true
     // when it succeeds.
     bool Compute(const BirthData& a) {
-        engine_ = std::make_unique<CBaZiEx>(Folder());
+        engine_ = std::make_unique<CBaZiEx>(Folder(), StandardReadings());
         engine_->showReport = 0;
         BirthData first = a, second = Birth(1, false, 1990, 6, 1, 12, 0);
         return engine_->ComputeCouple(first, second);

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "engine/chart_analysis.h"
-#include "engine/symbols.h"
+#include "engine/analysis/chart_analysis.h"
+#include "engine/symbols/symbols.h"
 #include "tests/reading/chart_fixture.h"
 
 namespace {

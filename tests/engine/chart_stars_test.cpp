@@ -2,8 +2,9 @@
 // the era, zodiac sign and life number of real births.
 #include <gtest/gtest.h>
 
-#include "engine/CBaZiEx.h"
-#include "engine/stars.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
+#include "engine/symbols/stars.h"
 #include "tests/engine/engine_test_support.h"
 
 namespace {
@@ -15,7 +16,7 @@ protected:
     const ChartData& Mark(const char* y, const char* m, const char* d, const char* h, bool male = true) {
         return probe_.MarkStars(y, m, d, h, male);
     }
-    CBaZiEx engine_{"/nonexistent/"};
+    CBaZiEx engine_{"/nonexistent/", StandardReadings()};
     CBaZiExProbe probe_{engine_};
 };
 
@@ -108,7 +109,7 @@ TEST_F(ChartStarsTest, LifeNumberSumsTheDigits) {
 class BirthSignsTest : public ProgramFolderTest {
 protected:
     ChartData Compute(const CalDate& t) {
-        CBaZiEx engine(Folder());
+        CBaZiEx engine(Folder(), StandardReadings());
         engine.showReport = 0;
         BirthData a = Birth(0, true, t.year, t.month, t.day, t.hour, t.minute);
         BirthData b = Birth(1, false, 1990, 6, 1, 12, 0);

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "engine/CBaZiEx.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
 #include "tests/engine/engine_test_support.h"
 
 namespace {
@@ -16,7 +17,7 @@ protected:
     BirthData b_ = Birth(1, false, 1987, 3, 2, 8, 15);
 
     std::string Compute(BirthData a, BirthData b) {
-        CBaZiEx engine(Folder());
+        CBaZiEx engine(Folder(), StandardReadings());
         engine.showReport = 0;
         EXPECT_TRUE(engine.ComputeCouple(a, b)) << engine.errorText;
         index_ = engine.MarriageIndex();

@@ -2,7 +2,8 @@
 // assembly, the recomputation with the user's useful gods, failures.
 #include <gtest/gtest.h>
 
-#include "engine/CBaZiEx.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
 #include "tests/engine/engine_test_support.h"
 
 namespace {
@@ -18,7 +19,7 @@ constexpr const char* kClosing =
     "☆以上批语仅供参考，须知人生命运妙在阴阳五行的无穷变化☆";
 
 TEST_F(CoupleEngineTest, ReportIsBothChartsTheComparisonAndTheReadings) {
-    CBaZiEx engine(Folder());
+    CBaZiEx engine(Folder(), StandardReadings());
     engine.showReport = 0;
     ASSERT_TRUE(engine.ComputeCouple(a_, b_));
     CBaZiExProbe probe(engine);
@@ -54,7 +55,7 @@ TEST_F(CoupleEngineTest, ClosingTextIsAppendedOnlyWhenAskedFor) {
         Settings(c.setting);
         std::filesystem::remove(Folder() + "dat/EndInfo.txt");
         if (c.file) WriteDat("EndInfo.txt", c.file);
-        CBaZiEx engine(Folder());
+        CBaZiEx engine(Folder(), StandardReadings());
         engine.showReport = 0;
         ASSERT_TRUE(engine.ComputeCouple(a_, b_));
         const std::string& r = engine.report;
@@ -64,7 +65,7 @@ TEST_F(CoupleEngineTest, ClosingTextIsAppendedOnlyWhenAskedFor) {
 }
 
 TEST_F(CoupleEngineTest, SettingsAreReadAtEveryComputation) {
-    CBaZiEx engine(Folder());  // no settings file: the defaults
+    CBaZiEx engine(Folder(), StandardReadings());  // no settings file: the defaults
     engine.showReport = 0;
     ASSERT_TRUE(engine.ComputeCouple(a_, b_));
     EXPECT_FALSE(engine.PromptSaveSetting());
@@ -76,7 +77,7 @@ TEST_F(CoupleEngineTest, SettingsAreReadAtEveryComputation) {
 }
 
 TEST_F(CoupleEngineTest, LastPillarsAreThoseOfTheSecondPerson) {
-    CBaZiEx engine(Folder());
+    CBaZiEx engine(Folder(), StandardReadings());
     ASSERT_TRUE(engine.ComputeCouple(a_, b_));
     uint8_t p[4];
     engine.LastPillars(p);
@@ -88,7 +89,7 @@ TEST_F(CoupleEngineTest, LastPillarsAreThoseOfTheSecondPerson) {
 }
 
 TEST_F(CoupleEngineTest, RecomputationKeepsBothChartTextsAndTakesTheUsersGods) {
-    CBaZiEx engine(Folder());
+    CBaZiEx engine(Folder(), StandardReadings());
     engine.showReport = 0;
     ASSERT_TRUE(engine.ComputeCouple(a_, b_));
     CBaZiExProbe probe(engine);
@@ -130,7 +131,7 @@ TEST_F(CoupleEngineTest, RecomputationKeepsBothChartTextsAndTakesTheUsersGods) {
 TEST_F(CoupleEngineTest, UsersFollowingClassesGetTheMatchingGrade) {
     // 从旺 is an extremely strong day master and 从弱 an extremely weak one:
     // the readings that go by the grade must see them that way.
-    CBaZiEx engine(Folder());
+    CBaZiEx engine(Folder(), StandardReadings());
     engine.showReport = 0;
     ASSERT_TRUE(engine.ComputeCouple(a_, b_));
     UsefulGodSettings sa, sb;
@@ -147,7 +148,7 @@ TEST_F(CoupleEngineTest, UsersFollowingClassesGetTheMatchingGrade) {
 }
 
 TEST_F(CoupleEngineTest, FailureOfTheSecondPersonAfterAGoodFirst) {
-    CBaZiEx engine(Folder());
+    CBaZiEx engine(Folder(), StandardReadings());
     ASSERT_TRUE(engine.ComputeCouple(a_, b_));
     const std::string view = engine.viewText;
     BirthData newA = Birth(0, true, 1990, 3, 3, 3, 3);

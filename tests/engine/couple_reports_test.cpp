@@ -13,8 +13,9 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "engine/CBaZiEx.h"
-#include "engine/file_util.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
+#include "engine/base/file_util.h"
 #include "tests/engine/engine_test_support.h"
 
 namespace {
@@ -64,7 +65,7 @@ TEST_F(CoupleReportsTest, WholeReportsEqualTheExpectedTexts) {
         Settings(c.settings);
         std::filesystem::remove(Folder() + "dat/EndInfo.txt");
         if (c.endInfo) WriteDat("EndInfo.txt", c.endInfo);
-        CBaZiEx engine(Folder());
+        CBaZiEx engine(Folder(), StandardReadings());
         engine.showReport = 0;
         ASSERT_TRUE(engine.ComputeCouple(c.a, c.b)) << c.file << ": " << engine.errorText;
 

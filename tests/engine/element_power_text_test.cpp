@@ -1,10 +1,10 @@
-#include "engine/element_power_text.h"
+#include "engine/chart/element_power_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "engine/chart_analysis.h"
+#include "engine/analysis/chart_analysis.h"
 #include "tests/reading/chart_fixture.h"
 
 namespace {

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
-#include "engine/CBaZiEx.h"
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
-#include "engine/symbols.h"
+#include "engine/chart/CBaZiEx.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/symbols/symbols.h"
 #include "tests/common/pillar_number.h"
 #include "tests/common/temp_folder.h"
 #include "tests/engine/birth_records.h"

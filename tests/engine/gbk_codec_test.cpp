@@ -1,4 +1,4 @@
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 #include <gtest/gtest.h>
 

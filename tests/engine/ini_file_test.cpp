@@ -1,9 +1,9 @@
-#include "engine/ini_file.h"
+#include "engine/base/ini_file.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
 #include "tests/common/temp_folder.h"
 
 namespace {

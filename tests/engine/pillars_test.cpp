@@ -1,8 +1,8 @@
 // The four pillars: 立春 and 节 boundaries, the day count and the 子 hour.
 #include <gtest/gtest.h>
 
-#include "engine/pillars.h"
-#include "engine/symbols.h"
+#include "engine/chart/pillars.h"
+#include "engine/symbols/symbols.h"
 #include "tests/engine/calendar_test_util.h"
 
 namespace {

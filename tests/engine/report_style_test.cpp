@@ -2,8 +2,9 @@
 // text control counts, and the content of the chart picture.
 #include <gtest/gtest.h>
 
-#include "engine/CBaZiEx.h"
-#include "engine/report_style.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
+#include "engine/chart/report_style.h"
 #include "tests/engine/engine_test_support.h"
 
 namespace {
@@ -112,10 +113,10 @@ protected:
 };
 
 TEST_F(ReportViewTest, TheViewTakesTheReportWithItsSpans) {
-    CBaZiEx quiet(Folder());
+    CBaZiEx quiet(Folder(), StandardReadings());
     quiet.showReport = 0;
     ASSERT_TRUE(Compute(quiet));
-    CBaZiEx shown(Folder());
+    CBaZiEx shown(Folder(), StandardReadings());
     ASSERT_TRUE(Compute(shown));
     EXPECT_EQ(shown.viewText, quiet.report);  // character for character
     EXPECT_TRUE(shown.report.empty());
@@ -125,7 +126,7 @@ TEST_F(ReportViewTest, TheViewTakesTheReportWithItsSpans) {
 }
 
 TEST_F(ReportViewTest, AStoredReportStaysInTheViewButThePictureIsPainted) {
-    CBaZiEx engine(Folder());
+    CBaZiEx engine(Folder(), StandardReadings());
     engine.showReport = 0;
     engine.viewText = "已存的报告";
     ASSERT_TRUE(Compute(engine));
@@ -136,7 +137,7 @@ TEST_F(ReportViewTest, AStoredReportStaysInTheViewButThePictureIsPainted) {
 }
 
 TEST_F(ReportViewTest, PictureShowsBothPersonsAndTheTruncatedIndex) {
-    CBaZiEx engine(Folder());
+    CBaZiEx engine(Folder(), StandardReadings());
     engine.showReport = 0;
     ASSERT_TRUE(Compute(engine));
     const ChartPicture& p = engine.picture;

@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "engine/chart_analysis.h"
+#include "engine/analysis/chart_analysis.h"
 #include "tests/reading/chart_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 
 #include <gtest/gtest.h>
 

@@ -11,10 +11,10 @@
 #include <string>
 
 #include "app/fonts.h"
-#include "engine/file_util.h"
-#include "engine/gbk_codec.h"
-#include "engine/ini_file.h"
-#include "engine/records.h"
+#include "engine/base/file_util.h"
+#include "engine/base/gbk_codec.h"
+#include "engine/base/ini_file.h"
+#include "engine/symbols/records.h"
 
 class ProgramFolder {
 public:

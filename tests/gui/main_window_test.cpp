@@ -12,10 +12,10 @@
 #include "app/TFrmMain.h"
 #include "app/UpDownButtons.h"
 #include "app/scripted_messages.h"
-#include "engine/CBaZiEx.h"
+#include "engine/chart/CBaZiEx.h"
 #include "gui_fixture.h"
 #include "report_looks.h"
-#include "tools/place_list.h"
+#include "engine/places/place_list.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 #include "app/TFrmSetYong.h"
 #include "app/save_file_dialog.h"
 #include "app/scripted_messages.h"
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 #include "richtext/plain_text.h"
 #include "tools/TFrmFanTui.h"
 #include "tools/TFrmPingYu.h"

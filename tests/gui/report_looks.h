@@ -8,7 +8,7 @@
 #include <QTextDocument>
 #include <vector>
 
-#include "engine/report_style.h"
+#include "engine/chart/report_style.h"
 
 struct Look {
     double size;

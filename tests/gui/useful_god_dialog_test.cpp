@@ -7,7 +7,8 @@
 
 #include "app/RadioGroup.h"
 #include "app/TFrmSetYong.h"
-#include "engine/CBaZiEx.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
 #include "dialog_test_support.h"
 
 namespace {
@@ -130,7 +131,7 @@ private slots:
 
     void theUsersVerdictsChangeTheRecomputedReport() {
         ProgramFolder folder(false);
-        CBaZiEx engine(folder.Folder());
+        CBaZiEx engine(folder.Folder(), StandardReadings());
         engine.showReport = 0;
         BirthData a = Person(0, "张三", 1985, 7, 16, 10, true);
         BirthData b = Person(1, "李四", 1987, 2, 4, 23, false);

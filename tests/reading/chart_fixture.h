@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "engine/records.h"
-#include "engine/stars.h"
-#include "engine/symbols.h"
+#include "engine/symbols/records.h"
+#include "engine/symbols/stars.h"
+#include "engine/symbols/symbols.h"
 #include "reading/chart_terms.h"
-#include "reading/reading_context.h"
+#include "engine/chart/chart_readings.h"
 #include "tests/common/pillar_number.h"
 
 class ChartFixture {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 #include "richtext/report_file.h"
 #include "tests/common/temp_folder.h"
 

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 

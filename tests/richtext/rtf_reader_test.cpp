@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/file_util.h"
+#include "engine/base/file_util.h"
 
 namespace richtext {
 namespace {

@@ -1,7 +1,7 @@
 // The comment library: numbered comments of a category, and the shipped file.
 #include <gtest/gtest.h>
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 #include "tools/comment_library.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/symbols.h"
+#include "engine/symbols/symbols.h"
 #include "tests/engine/calendar_test_util.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "tools/place_list.h"
+#include "engine/places/place_list.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/gbk_codec.h"
+#include "engine/base/gbk_codec.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include <random>
 
-#include "engine/calendar_math.h"
-#include "engine/symbols.h"
+#include "engine/calendar/calendar_math.h"
+#include "engine/symbols/symbols.h"
 #include "tests/engine/calendar_test_util.h"
 
 namespace {

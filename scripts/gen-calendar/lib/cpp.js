@@ -11,7 +11,7 @@ function hex(w) {
 
 // rows: one array of numbers per stored year, starting at firstYear.
 function wordTable(path, comment, name, rows, firstYear) {
-  let out = kBanner + `// ${comment}\n#include "engine/tables/calendar_tables.h"\n\nnamespace caltab {\n\n`;
+  let out = kBanner + `// ${comment}\n#include "engine/calendar/tables/calendar_tables.h"\n\nnamespace caltab {\n\n`;
   out += `const uint32_t ${name}[kStoredYears][12] = {\n`;
   rows.forEach((row, i) => {
     out += `    {${row.map(hex).join(', ')}},  // ${firstYear + i}\n`;
@@ -22,7 +22,7 @@ function wordTable(path, comment, name, rows, firstYear) {
 
 function leapTable(path, bytes, firstYear) {
   let out = kBanner + '// The leap month of every year from −849 to 2100.\n';
-  out += '#include "engine/tables/calendar_tables.h"\n\nnamespace caltab {\n\n';
+  out += '#include "engine/calendar/tables/calendar_tables.h"\n\nnamespace caltab {\n\n';
   out += 'const unsigned char kLeapMonths[kLastYear - kFirstYear + 1] = {\n';
   for (let i = 0; i < bytes.length; i += 10) {
     const chunk = bytes.slice(i, i + 10).map((b) => (b >= 49 ? `'${String.fromCharCode(b)}'` : String(b)).padStart(3));
@@ -33,7 +33,7 @@ function leapTable(path, bytes, firstYear) {
 }
 
 function doubleTable(path, comment, name, values) {
-  let out = kBanner + `// ${comment}\n#include "engine/tables/calendar_tables.h"\n\nnamespace caltab {\n\n`;
+  let out = kBanner + `// ${comment}\n#include "engine/calendar/tables/calendar_tables.h"\n\nnamespace caltab {\n\n`;
   out += `const double ${name}[${values.length}] = {\n`;
   for (let i = 0; i < values.length; i += 10) {
     out += `    ${values.slice(i, i + 10).map((v) => v.toFixed(2).padStart(6)).join(', ')},  // ${i}\n`;

@@ -1,4 +1,4 @@
-// The bit encodings of the stored tables (see engine/tables/calendar_tables.h).
+// The bit encodings of the stored tables (see engine/calendar/tables/calendar_tables.h).
 'use strict';
 
 const { jdn, dateOf, monthLength } = require('./days');

@@ -1,5 +1,5 @@
 // The engine's computed lunar calendar, ported line by line from
-// engine/CYiDate_days.cpp and engine/CYiDate_lunar.cpp, so that the generator
+// engine/calendar/CYiDate_days.cpp and engine/calendar/CYiDate_lunar.cpp, so that the generator
 // can choose a leap-month table that the engine's lunation series numbers
 // coherently. Keep it in step with the C++ code.
 'use strict';
