@@ -7,7 +7,7 @@
 
 #include <QApplication>
 
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 
 inline int RunGuiBenchmarks(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,8 +11,8 @@
 #include <numeric>
 #include <vector>
 
-#include "app/TFrmMain.h"
-#include "app/scripted_messages.h"
+#include "app/main/TFrmMain.h"
+#include "widgets/messages/scripted_messages.h"
 #include "cases/MDataBase.h"
 #include "engine/base/gbk_codec.h"
 #include "gui_bench_main.h"

@@ -9,10 +9,10 @@
 #include <QTextEdit>
 #include <filesystem>
 
-#include "app/TFrmMain.h"
-#include "app/fonts.h"
-#include "app/report_rendering.h"
-#include "app/scripted_messages.h"
+#include "app/main/TFrmMain.h"
+#include "widgets/fonts.h"
+#include "app/report/report_rendering.h"
+#include "widgets/messages/scripted_messages.h"
 #include "gui_bench_main.h"
 
 namespace {

@@ -49,3 +49,14 @@ function(marivo_library name dir)
     target_link_libraries(${name} INTERFACE ${L_DEPS})
   endif()
 endfunction()
+
+# marivo_qt_library(<name> <dir> [DEPS ...]): a static library of the Qt
+# sources and headers under <dir> (subfolders included), with moc run on them.
+function(marivo_qt_library name dir)
+  cmake_parse_arguments(L "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  list(FILTER srcs EXCLUDE REGEX "/main\\.cpp$")
+  add_library(${name} STATIC ${srcs})
+  target_link_libraries(${name} PUBLIC ${L_DEPS})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+endfunction()

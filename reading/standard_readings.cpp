@@ -1,6 +1,6 @@
 #include "reading/standard_readings.h"
 
-#include "reading/couple_compare.h"
+#include "reading/couple/couple_compare.h"
 #include "reading/marriage_chapter.h"
 #include "reading/personality.h"
 #include "reading/reading_texts.h"

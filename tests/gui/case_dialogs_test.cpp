@@ -6,10 +6,10 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-#include "app/UpDownButtons.h"
-#include "cases/TFrmClassEdit.h"
-#include "cases/TFrmFenLei.h"
-#include "cases/TFrmInfo.h"
+#include "widgets/UpDownButtons.h"
+#include "app/case_dialogs/TFrmClassEdit.h"
+#include "app/case_dialogs/TFrmFenLei.h"
+#include "app/case_dialogs/TFrmInfo.h"
 #include "dialog_test_support.h"
 
 namespace {

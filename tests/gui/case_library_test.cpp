@@ -12,11 +12,11 @@
 #include <QTreeWidget>
 #include <filesystem>
 
-#include "app/ChartPictureWidget.h"
-#include "app/TFrmMain.h"
-#include "app/scripted_messages.h"
+#include "app/main/ChartPictureWidget.h"
+#include "app/main/TFrmMain.h"
+#include "widgets/messages/scripted_messages.h"
 #include "cases/MDataBase.h"
-#include "cases/TFrmFenLei.h"
+#include "app/case_dialogs/TFrmFenLei.h"
 #include "cases/category_list.h"
 #include "gui_fixture.h"
 #include "modal_dialogs.h"

@@ -4,9 +4,9 @@
 // case counts in a search).
 #include <QCheckBox>
 
-#include "app/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 #include "cases/MDataBase.h"
-#include "cases/TFrmSearch.h"
+#include "app/case_dialogs/TFrmSearch.h"
 #include "dialog_test_support.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "gui_fixture.h"
-#include "tools/TFrmPingYu.h"
+#include "app/tool_windows/TFrmPingYu.h"
 
 class CommentLibraryTest : public QObject {
     Q_OBJECT

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/scripted_messages.h"
+#include "widgets/messages/scripted_messages.h"
 #include "gui_fixture.h"
-#include "tools/TFrmHuaiYun.h"
+#include "app/tool_windows/TFrmHuaiYun.h"
 
 class ConceptionChartTest : public QObject {
     Q_OBJECT

@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 #include <QTest>
-#include "app/scripted_messages.h"
+#include "widgets/messages/scripted_messages.h"
 #include "gui_fixture.h"
 
 inline void Click(QWidget* dialog, const char* button) { Child<QPushButton>(dialog, button)->click(); }

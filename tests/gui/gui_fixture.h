@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 #include "engine/base/file_util.h"
 #include "engine/base/gbk_codec.h"
 #include "engine/base/ini_file.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "gui_fixture.h"
-#include "tools/TFrmHeLuo.h"
+#include "app/tool_windows/TFrmHeLuo.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QTextEdit>
 #include <QTreeWidget>
 
-#include "app/ChartPictureWidget.h"
-#include "app/TFrmMain.h"
-#include "app/UpDownButtons.h"
-#include "app/scripted_messages.h"
+#include "app/main/ChartPictureWidget.h"
+#include "app/main/TFrmMain.h"
+#include "widgets/UpDownButtons.h"
+#include "widgets/messages/scripted_messages.h"
 #include "engine/chart/CBaZiEx.h"
 #include "gui_fixture.h"
 #include "report_looks.h"

@@ -6,10 +6,10 @@
 #include <QRadioButton>
 #include <memory>
 
-#include "app/RadioGroup.h"
-#include "app/scripted_messages.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/messages/scripted_messages.h"
 #include "gui_fixture.h"
-#include "tools/TFrmHanZi.h"
+#include "app/tool_windows/TFrmHanZi.h"
 
 // The name tool on a program folder of its own with the shipped stroke
 // table, every message recorded.

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/UpDownButtons.h"
-#include "app/scripted_messages.h"
+#include "widgets/UpDownButtons.h"
+#include "widgets/messages/scripted_messages.h"
 #include "gui_fixture.h"
-#include "tools/TFrmWnl.h"
+#include "app/tool_windows/TFrmWnl.h"
 
 class PerpetualCalendarTest : public QObject {
     Q_OBJECT

@@ -2,9 +2,9 @@
 // messages, and adding, changing and deleting cities in dat/dili.ini.
 #include <QPushButton>
 
-#include "app/scripted_messages.h"
+#include "widgets/messages/scripted_messages.h"
 #include "gui_fixture.h"
-#include "tools/TFrmDiLi.h"
+#include "app/tool_windows/TFrmDiLi.h"
 
 class PlaceEditorTest : public QObject {
     Q_OBJECT

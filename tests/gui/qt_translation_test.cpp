@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "app/message_box.h"
-#include "app/qt_translation.h"
+#include "widgets/messages/message_box.h"
+#include "widgets/qt_translation.h"
 #include "gui_fixture.h"
 
 namespace {

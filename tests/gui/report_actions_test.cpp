@@ -19,17 +19,17 @@
 #include <fstream>
 #include <functional>
 
-#include "app/FontColorDialog.h"
-#include "app/RadioGroup.h"
-#include "app/TFrmMain.h"
-#include "app/TFrmSetYong.h"
-#include "app/save_file_dialog.h"
-#include "app/scripted_messages.h"
+#include "app/report/FontColorDialog.h"
+#include "widgets/RadioGroup.h"
+#include "app/main/TFrmMain.h"
+#include "app/options/TFrmSetYong.h"
+#include "widgets/messages/save_file_dialog.h"
+#include "widgets/messages/scripted_messages.h"
 #include "engine/symbols/symbols.h"
 #include "richtext/plain_text.h"
-#include "tools/TFrmFanTui.h"
-#include "tools/TFrmPingYu.h"
-#include "tools/TFrmWnl.h"
+#include "app/tool_windows/TFrmFanTui.h"
+#include "app/tool_windows/TFrmPingYu.h"
+#include "app/tool_windows/TFrmWnl.h"
 #include "gui_fixture.h"
 #include "modal_dialogs.h"
 

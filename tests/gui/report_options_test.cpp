@@ -6,10 +6,10 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
-#include "app/RadioGroup.h"
-#include "app/TFrmEndfo.h"
-#include "app/TFrmSet.h"
-#include "app/help_documents.h"
+#include "widgets/RadioGroup.h"
+#include "app/options/TFrmEndfo.h"
+#include "app/options/TFrmSet.h"
+#include "app/main/help_documents.h"
 #include "dialog_test_support.h"
 
 class ReportOptionsTest : public QObject {

@@ -3,7 +3,7 @@
 // every span over the right characters (also past "\r\n" and "\n" line ends).
 #include <QTextEdit>
 
-#include "app/report_rendering.h"
+#include "app/report/report_rendering.h"
 #include "gui_fixture.h"
 #include "report_looks.h"
 

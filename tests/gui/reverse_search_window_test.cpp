@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/UpDownButtons.h"
-#include "app/scripted_messages.h"
+#include "widgets/UpDownButtons.h"
+#include "widgets/messages/scripted_messages.h"
 #include "gui_fixture.h"
-#include "tools/TFrmFanTui.h"
+#include "app/tool_windows/TFrmFanTui.h"
 
 class ReverseSearchWindowTest : public QObject {
     Q_OBJECT

@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "app/scripted_messages.h"
+#include "widgets/messages/scripted_messages.h"
 #include "gui_fixture.h"
-#include "tools/TFrmTestName.h"
+#include "app/tool_windows/TFrmTestName.h"
 
 class SurnameGameTest : public QObject {
     Q_OBJECT

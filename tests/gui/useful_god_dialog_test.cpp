@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "app/RadioGroup.h"
-#include "app/TFrmSetYong.h"
+#include "widgets/RadioGroup.h"
+#include "app/options/TFrmSetYong.h"
 #include "engine/chart/CBaZiEx.h"
 #include "reading/standard_readings.h"
 #include "dialog_test_support.h"

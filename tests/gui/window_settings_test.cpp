@@ -4,8 +4,8 @@
 #include <QSplitter>
 #include <QTextEdit>
 
-#include "app/BirthPanel.h"
-#include "app/TFrmMain.h"
+#include "widgets/birth/BirthPanel.h"
+#include "app/main/TFrmMain.h"
 #include "gui_fixture.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "reading/couple_compare.h"
+#include "reading/couple/couple_compare.h"
 
 #include <gtest/gtest.h>
 

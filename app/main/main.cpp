@@ -1,0 +1,17 @@
+// Marivo: a desktop program for four-pillar marriage matching.
+#include <QApplication>
+
+#include "app/main/TFrmMain.h"
+#include "widgets/fonts.h"
+#include "widgets/messages/message_box.h"
+#include "widgets/qt_translation.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kAppTitle);
+    InstallFontSubstitutes();
+    InstallQtChineseTranslation();  // without it Qt's buttons and dialogs stay English
+    TFrmMain window;
+    window.show();
+    return QApplication::exec();
+}
