@@ -69,6 +69,8 @@ TEST(CalendarCommands, ReverseFindsTheFirstMomentOfFourPillars) {
     const Case cases[] = {
         {"reverse 甲子 丙寅 戊午 壬子 --from 1900", 0, "1924-02-09 00:05\n"},
         {"reverse 甲子 丙寅 戊午 壬子 --from -120", 0, "-0117-02-26 00:05\n"},
+        // a moment of the 1988 summer time, with the clock time of then
+        {"reverse 戊辰 戊午 丁巳 乙巳 --from 1988", 0, "1988-07-01 10:05 夏令时钟表 1988-07-01 11:05\n"},
         // the default start year is 1950; the only matches lie before it
         {"reverse 甲子 丙寅 戊午 壬子", 1, "没有符合的八字，改变起始年反推，或许可以找到。\n"},
         {"reverse 甲丑 戊寅 戊午 壬子", 2, "不存在这个年柱！\n"},
