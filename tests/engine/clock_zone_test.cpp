@@ -2,6 +2,11 @@
 // database as `zdump -v Asia/Shanghai` (and the others) lists them.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <sstream>
+
 #include "engine/birth_clock.h"
 #include "engine/clock_zone.h"
 
@@ -80,6 +85,41 @@ TEST(ClockZone, MomentsMatchTheZoneDatabase) {
         if (!m.standard) continue;
         EXPECT_EQ(Text(clockzone::ClockAtOffset(r.utcMinutes, clockzone::kBeijingOffsetMinutes)), m.standard) << where;
         EXPECT_EQ(r.offsetMinutes, m.offset) << where;
+    }
+}
+
+// ICU reads a copy of the IANA database of its own; the system's copy
+// (Debian tzdata, through zdump) must give the same offset on both sides of
+// every change of the clocks, 1900–2030.
+TEST(ClockZone, EveryChangeAgreesWithTheSystemDatabase) {
+    if (std::system("zdump -v -c 2000,2001 UTC >/dev/null 2>&1") != 0) GTEST_SKIP() << "zdump not available";
+    for (const char* zone : {"Asia/Shanghai", "Asia/Hong_Kong", "Asia/Macau", "Asia/Taipei"}) {
+        FILE* pipe = popen(("zdump -v -c 1900,2030 " + std::string(zone)).c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        std::string out;
+        char buf[4096];
+        for (std::size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
+        pclose(pipe);
+        // "Asia/Shanghai  Sat May  3 18:00:00 1986 UT = Sun May  4 03:00:00 1986 CDT isdst=1 gmtoff=32400"
+        std::istringstream lines(out);
+        int checked = 0;
+        for (std::string line; std::getline(lines, line);) {
+            std::size_t ut = line.find(" UT = "), dst = line.find("isdst="), off = line.find("gmtoff=");
+            if (ut == std::string::npos || dst == std::string::npos || off == std::string::npos) continue;
+            std::tm when{};
+            if (!strptime(line.substr(0, ut).substr(std::string(zone).size()).c_str(), " %a %b %d %H:%M:%S %Y", &when))
+                continue;
+            const long offsetSeconds = std::stol(line.substr(off + 7));
+            if (offsetSeconds % 60 != 0) continue;  // local mean time
+            const int64_t seconds = timegm(&when);
+            const int64_t utcMinutes = (seconds - (seconds % 60 + 60) % 60) / 60;  // rounded down, also before 1970
+            const clockzone::ZoneClock z = clockzone::ClockOfStandardTime(
+                zone, clockzone::ClockAtOffset(utcMinutes, clockzone::kBeijingOffsetMinutes));
+            EXPECT_EQ(z.offsetMinutes, offsetSeconds / 60) << line;
+            EXPECT_EQ(z.summerMinutes > 0, line[dst + 6] == '1') << line;
+            ++checked;
+        }
+        EXPECT_GT(checked, 10) << zone;
     }
 }
 
