@@ -56,6 +56,11 @@ bool ParseTime(const std::string& text, CalDate& date) {
     return true;
 }
 
+bool ParseClock(const std::string& text, bool& localClock) {
+    localClock = text == "local";
+    return text == "local" || text == "standard";
+}
+
 std::string IsoDate(const CalDate& d) {
     char s[24];
     std::snprintf(s, sizeof s, "%04d-%02d-%02d", d.year, d.month, d.day);

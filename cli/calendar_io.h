@@ -17,6 +17,9 @@ bool ParseDateFields(const std::string& text, CalDate& date);
 bool ParseTime(const std::string& text, CalDate& date);
 // A year as users write it, into the astronomical year.
 bool ParseYear(const std::string& text, int& year);
+// The value of --clock: "local" (the birthplace's clock time, summer time
+// deducted) or "standard" (standard time of 120° E).
+bool ParseClock(const std::string& text, bool& localClock);
 
 // "2000-02-04" and "2000-02-04 20:40" with the astronomical year (JSON).
 std::string IsoDate(const CalDate& d);

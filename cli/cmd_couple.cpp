@@ -1,17 +1,21 @@
 // marivo-cli couple: the marriage report of two persons, as text or JSON.
 //
-//   couple --a SPEC --b SPEC [--json] [--dir PROGRAM_FOLDER]
+//   couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]
 //
 // SPEC is comma-separated key=value: date=YYYY-MM-DD (required; a year BC
 // as users write it, -120 for 120 BC), time=HH:MM (required), name (default
 // 某人), sex=男|女 (default 男 for --a, 女 for --b), cal=公历|农历 (default
 // 公历), leap=0|1 (default 0), lon and lat in decimal degrees (default 120
-// and 30), place (default 未知). The settings come from
-// PROGRAM_FOLDER/dat/bzinit.ini (default: the folder of marivo-cli).
+// and 30), place (default 未知; a place "香港-香港" whose part before the "-"
+// is a province of the place list gives the zone of its clocks). The
+// settings come from PROGRAM_FOLDER/dat/bzinit.ini (default: the folder of
+// marivo-cli); --clock wins over its "localclock".
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/calendar_io.h"
@@ -22,11 +26,19 @@
 #include "reading/standard_readings.h"
 #include "engine/base/file_util.h"
 #include "engine/base/gbk_codec.h"
+#include "engine/places/place_list.h"
 
 namespace {
 
-constexpr const char* kUsage = "couple --a SPEC --b SPEC [--json] [--dir PROGRAM_FOLDER]";
-constexpr int kUnknownProvince = 34;  // "未知地"
+constexpr const char* kUsage = "couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]";
+
+// The province of a place text "省-市", or "未知地" when it names none.
+int ProvinceOfPlace(const std::string& place) {
+    const std::string_view province = std::string_view(place).substr(0, place.find('-'));
+    for (int i = 0; i < places::kNoPlaceProvince; ++i)
+        if (places::kProvinces[i] == province) return i;
+    return places::kNoPlaceProvince;
+}
 
 // A decimal number making up the whole text, within [low, high].
 bool ParseDegrees(const std::string& text, float low, float high, float& value) {
@@ -43,7 +55,6 @@ bool ParseSpec(const std::string& spec, int person, BirthData& b, std::string& e
     b.male = person == 0 ? 1 : 0;
     b.longitude = 120.0f;
     b.latitude = 30.0f;
-    b.province = kUnknownProvince;
     std::string name = "某人", place = "未知";
     bool haveDate = false, haveTime = false;
     CalDate date{};
@@ -99,6 +110,7 @@ bool ParseSpec(const std::string& spec, int person, BirthData& b, std::string& e
     }
     gbk::WriteField(b.name, name);
     gbk::WriteField(b.place, place);
+    b.province = static_cast<int16_t>(ProvinceOfPlace(place));
     b.year = date.year;
     b.month = date.month;
     b.day = date.day;
@@ -112,6 +124,19 @@ std::string JsonArray(const T (&values)[N]) {
     std::string out = "[";
     for (std::size_t i = 0; i < N; ++i) out += (i ? "," : "") + std::to_string(values[i]);
     return out + "]";
+}
+
+// How the entered time was read: the zone of the birthplace's clocks, the
+// offset used to reach standard time of 120° E, whether summer time applied
+// and whether the time was one the clocks showed twice (its first reading
+// taken).
+std::string ClockJson(const BirthMoments& t) {
+    const BirthClock& c = t.clock;
+    return "{\"local\":" + std::string(c.corrected ? "true" : "false") + ",\"zone\":" +
+           JsonString(std::string(c.zone)) + ",\"offsetMinutes\":" + std::to_string(c.offsetMinutes) +
+           ",\"summerTime\":" + (c.summerMinutes > 0 ? "true" : "false") + ",\"repeated\":" +
+           (c.kind == clockzone::ClockKind::Repeated ? "true" : "false") + ",\"enteredTime\":" +
+           JsonString(IsoMoment(c.entered)) + ",\"standardTime\":" + JsonString(IsoMoment(t.clockTime)) + "}";
 }
 
 std::string ChartJson(const CBaZiEx& engine, int person) {
@@ -150,6 +175,7 @@ std::string ChartJson(const CBaZiEx& engine, int person) {
         number("lifePalace", c.lifePalace),
         number("fetalOrigin", c.fetalOrigin),
         field("nayin", JsonArray(c.nayin)),
+        field("clock", ClockJson(t)),
     };
     std::string out = "{";
     for (std::size_t i = 0; i < fields.size(); ++i) out += (i ? "," : "") + fields[i];
@@ -159,10 +185,13 @@ std::string ChartJson(const CBaZiEx& engine, int person) {
 int RunCouple(const Args& args) {
     std::string specs[2], folder = fileutil::ProgramFolder();
     bool json = false;
+    std::optional<bool> localClock;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         bool hasValue = i + 1 < args.size();
+        bool local = false;
         if (a == "--json") json = true;
+        else if (a == "--clock" && hasValue && ParseClock(args[++i], local)) localClock = local;
         else if (a == "--a" && hasValue) specs[0] = args[++i];
         else if (a == "--b" && hasValue) specs[1] = args[++i];
         else if (a == "--dir" && hasValue) folder = args[++i];
@@ -178,6 +207,7 @@ int RunCouple(const Args& args) {
 
     CBaZiEx engine(folder, StandardReadings());
     engine.showReport = 0;  // keep the report text; there is no view
+    engine.localClockOverride = localClock;
     if (!engine.ComputeCouple(persons[0], persons[1])) return ErrorExit(2, engine.errorText);
     std::string report = UnixLines(engine.report);
     if (!json) {

@@ -7,17 +7,29 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "engine/zones/clock_zone.h"
 #include "tools/reverse_search.h"
 
 namespace {
 
 constexpr const char* kUsage = "reverse 年柱 月柱 日柱 时柱 [--from YEAR] [--all]";
 
-// "1984-02-04 00:05", the year as users write it (a leading '-' BC).
+// "1984-02-04 00:05", the year as users write it (a leading '-' BC); for a
+// moment in a summer-time period the clock time follows:
+// "1988-07-01 10:05 夏令时钟表 1988-07-01 11:05".
 void PrintMoment(const CalDate& m) {
-    int year = DisplayYear(m.year);
-    std::printf("%s%04d-%02d-%02d %02d:%02d\n", year < 0 ? "-" : "", year < 0 ? -year : year, m.month, m.day, m.hour,
-                m.minute);
+    auto print = [](const CalDate& d) {
+        int year = DisplayYear(d.year);
+        std::printf("%s%04d-%02d-%02d %02d:%02d", year < 0 ? "-" : "", year < 0 ? -year : year, d.month, d.day, d.hour,
+                    d.minute);
+    };
+    print(m);
+    const clockzone::ZoneClock clock = clockzone::ClockOfStandardTime(clockzone::kBeijingZone, m);
+    if (clock.summerMinutes != 0) {
+        std::printf(" 夏令时钟表 ");
+        print(clock.clock);
+    }
+    std::printf("\n");
 }
 
 int RunReverse(const Args& args) {

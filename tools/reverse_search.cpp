@@ -5,6 +5,7 @@
 
 #include "engine/base/int_math.h"
 #include "engine/symbols/symbols.h"
+#include "engine/zones/clock_zone.h"
 
 namespace reverse {
 
@@ -124,6 +125,12 @@ std::string MatchText(const CalDate& moment) {
     std::snprintf(text, sizeof text, "%d年%d月%d日%d时", DisplayYear(moment.year), moment.month, moment.day,
                   moment.hour);
     return text;
+}
+
+std::string SummerClockText(const CalDate& moment) {
+    const clockzone::ZoneClock clock = clockzone::ClockOfStandardTime(clockzone::kBeijingZone, moment);
+    if (clock.summerMinutes == 0) return {};
+    return "（当时实行夏令时，钟表时间为 " + MatchText(clock.clock) + "）";
 }
 
 }  // namespace reverse

@@ -67,4 +67,9 @@ std::vector<CalDate> AllMatches(const CYiDate& cal, const FourPillars& wanted);
 // "1984年2月4日0时", the year as users write it.
 std::string MatchText(const CalDate& moment);
 
+// For a moment (standard time of 120° E) in a mainland summer-time period,
+// the clock time a birth certificate of that time shows:
+// "（当时实行夏令时，钟表时间为 1988年7月1日11时）"; else empty.
+std::string SummerClockText(const CalDate& moment);
+
 }  // namespace reverse

@@ -43,6 +43,8 @@ void TFrmSet::BuildControls() {
     pillarLayout->addWidget(RdoShuPai, 0, 1);
     pillarLayout->addWidget(chkzishi, 1, 0, 1, 2);
 
+    ChkLocalClock =
+        Named(new QCheckBox(QStringLiteral("出生时间按当地钟表时间（自动扣除夏令时）"), this), "ChkLocalClock");
     CboSelDate = Named(new QComboBox(this), "CboSelDate");
     CboSelDate->addItems({QStringLiteral("北京时间"), QStringLiteral("真太阳时"), QStringLiteral("地方时")});
     const QStringList lifePalaceRules = {QStringLiteral("按节入起"), QStringLiteral("按中气起")};
@@ -69,6 +71,7 @@ void TFrmSet::BuildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pillars);
+    layout->addWidget(ChkLocalClock);
     layout->addLayout(timeRow);
     layout->addWidget(RdoMingGong);
     layout->addWidget(ChkScore);
@@ -85,6 +88,7 @@ void TFrmSet::FormShow() {
     // The engine takes 1 as 按中气起 and any other value as 按节入起.
     RdoMingGong->SetItemIndex(ini.ReadInteger(kSection, "mgong", 0) == 1 ? 1 : 0);
     (ini.ReadInteger(kSection, "pai", 0) == 0 ? RdoHengPai : RdoShuPai)->setChecked(true);
+    ChkLocalClock->setChecked(ini.ReadBool(kSection, "localclock", true));
     const int timeBasis = ini.ReadInteger(kSection, "idate", 0);
     CboSelDate->setCurrentIndex(timeBasis >= 0 && timeBasis < CboSelDate->count() ? timeBasis : 0);
     LedtLeftPos->setText(QString::number(ini.ReadInteger(kSection, "leftpos", 0)));
@@ -109,6 +113,7 @@ void TFrmSet::BtnokClick() {
     ini.WriteString(kSection, "idate", std::to_string(CboSelDate->currentIndex()));
     ini.WriteString(kSection, "save", Flag(ChkSave->isChecked()));
     ini.WriteString(kSection, "bscore", Flag(ChkScore->isChecked()));
+    ini.WriteString(kSection, "localclock", Flag(ChkLocalClock->isChecked()));
     if (Written(this, ini.Save(settings_.FileName()), kSettingsFileName)) accept();
 }
 

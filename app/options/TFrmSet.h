@@ -1,5 +1,6 @@
 // "命稿预测选项设置": the report options of section "set" of dat/bzinit.ini —
-// pillar layout, the late 子 hour, the time basis, the 命宫 rule, the scale
+// pillar layout, the late 子 hour, the birth time as the birthplace's clock
+// time (summer time deducted), the time basis, the 命宫 rule, the scale
 // of the marriage index, the changed-pattern rule, the save prompt and the
 // report's left margin. The chart engine reads them anew at every
 // computation, so a change shows in the next report.
@@ -32,6 +33,7 @@ private:
     QRadioButton* RdoHengPai;
     QRadioButton* RdoShuPai;
     QCheckBox* chkzishi;
+    QCheckBox* ChkLocalClock;
     QComboBox* CboSelDate;
     RadioGroup* RdoMingGong;
     QCheckBox* ChkScore;

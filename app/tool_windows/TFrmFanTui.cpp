@@ -152,6 +152,6 @@ void TFrmFanTui::Search() {
     }
     Memo1->moveCursor(QTextCursor::End);
     Memo1->insertPlainText(Text(reverse::kMatchHeading) + QStringLiteral("\n") + Text(reverse::MatchText(*found_)) +
-                           QStringLiteral("\n\n"));
+                           Text(reverse::SummerClockText(*found_)) + QStringLiteral("\n\n"));
     Memo1->moveCursor(QTextCursor::End);
 }

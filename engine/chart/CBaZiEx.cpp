@@ -64,6 +64,7 @@ void CBaZiEx::ReadEngineSettings() {
     save = ini.ReadBool("set", "save", false);
     leftpos = std::clamp(ini.ReadInteger("set", "leftpos", 0), 0, 500);
     bscore = ini.ReadBool("set", "bscore", false);
+    localclock = localClockOverride.value_or(ini.ReadBool("set", "localclock", true));
 }
 
 bool CBaZiEx::ComputeCouple(BirthData& a, BirthData& b) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,13 +13,15 @@
 #include "engine/chart/chart_readings.h"
 #include "engine/symbols/records.h"
 #include "engine/chart/report_style.h"
+#include "engine/zones/birth_clock.h"
 
 // One person's birth moments as the last computation converted them.
 struct BirthMoments {
-    CalDate clockTime;  // the entered time as a solar date (standard time of 120° E)
+    CalDate clockTime;  // the birth in standard time of 120° E (the entered time, corrected for its zone when asked)
     CalDate solarTime;  // clockTime moved to true solar or local mean time when asked
     CalDate lunarDate;  // the lunar date of the chart's day
     uint8_t leap;       // 1 when lunarDate lies in a leap month
+    BirthClock clock;   // the entered clock time and its zone, summer time and offset
 };
 
 class CBaZiEx {
@@ -52,6 +55,9 @@ public:
     std::vector<StyleSpan> viewSpans;
     int viewLeftIndent = 0;
     ChartPicture picture;
+    // When set, wins over the settings file's "localclock" (the command
+    // line's --clock local|standard).
+    std::optional<bool> localClockOverride;
 
     // Both stored charts and inputs, valid after a successful ComputeCouple.
     const ChartData& Chart(int person) const { return charts[person]; }
@@ -107,6 +113,7 @@ private:
     CalDate solarTime{};
     CalDate lunarDate{};
     CalDate clockTime{};
+    BirthClock birthClock{};
     int16_t luckStartAge = 0;
     double birthJd = 0;
     BirthData current{};
@@ -115,6 +122,7 @@ private:
     uint8_t endinfo = 0, zishi = 0, biange = 1, mgong = 0, pai = 0, idate = 0, save = 0;
     int32_t leftpos = 0;
     uint8_t bscore = 0;
+    uint8_t localclock = 1;  // the entered time is the birthplace's clock time (summer time deducted)
     ChartData chart{};
     ChartData charts[2]{};
     float marriageIndex = 0;

@@ -99,6 +99,14 @@ bool CBaZiEx::ConvertBirthDate() {
     // count as no place given.
     if (!(std::fabs(current.longitude) <= 180)) current.longitude = 120.0f;
     if (!(std::fabs(current.latitude) <= 90)) current.latitude = 30.0f;
+    // The clocks of the birthplace may have kept summer time or another
+    // zone's time: the chart is cast in standard time of 120° E.
+    if (!localclock) {
+        birthClock = UncorrectedClock(solarTime);
+    } else if (!CorrectedClock(clockzone::ZoneOfProvince(current.province), solarTime, birthClock, errorText)) {
+        return false;
+    }
+    solarTime = birthClock.standard;
     clockTime = solarTime;
     birthJd = calendar.DateToJulianDay(clockTime);
     if (idate != 0) calendar.ToSolarTime(current.longitude, solarTime, idate);
@@ -124,7 +132,11 @@ bool CBaZiEx::BuildChart() {
     }
     if (!ConvertBirthDate()) return false;
     std::string& t = sectionText;
-    t += chart_text::BirthLines(current, clockTime, solarTime, idate, calendar.Weekday(solarTime));
+    // The weekday is that of the date on its line: the entered one, or the
+    // solar time when that is shown.
+    const CalDate& weekdayDate = idate != 0 ? solarTime : birthClock.entered;
+    t += chart_text::BirthLines(current, birthClock.entered, solarTime, idate, calendar.Weekday(weekdayDate),
+                                ClockNoteLine(birthClock));
 
     chart.yearPillar = static_cast<int16_t>(YearPillarOf(calendar, clockTime));
     t += chart_text::LunarLine(calendar, chart.yearPillar, lunarDate, current.leap != 0, solarTime.hour);
@@ -158,7 +170,7 @@ bool CBaZiEx::BuildChart() {
     MarkStars();
     int slot = current.person == 1 ? 1 : 0;
     chartText[slot] = t;
-    moments[slot] = BirthMoments{clockTime, solarTime, lunarDate, current.leap};
+    moments[slot] = BirthMoments{clockTime, solarTime, lunarDate, current.leap, birthClock};
     AnalyseChart();
     return true;
 }

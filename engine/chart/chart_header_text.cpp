@@ -31,21 +31,22 @@ int HourBranch(int hour) {
 
 }  // namespace
 
-std::string BirthLines(const BirthData& person, const CalDate& clockTime, const CalDate& solarTime,
-                       int timeBasis, int weekday) {
+std::string BirthLines(const BirthData& person, const CalDate& enteredTime, const CalDate& solarTime,
+                       int timeBasis, int weekday, const std::string& clockNote) {
     std::string t = Format("命主姓名:%s  出生地:", gbk::ReadField(person.name).c_str());
     std::string place = gbk::ReadField(person.place);
     if (timeBasis != 0) {
         t += place + ",";
         t += DegreesText("经度:%d度%d分,", person.longitude);
         t += DegreesText("纬度:%d度%d分。\r\n", person.latitude);
-        t += DateText(clockTime) + "(北京时间)。\r\n";
+        t += DateText(enteredTime) + "(北京时间)。\r\n" + clockNote;
         t += DateText(solarTime) + (timeBasis == 1 ? "(真太阳时)，" : "(地方时)，");
+        t += Format("星期%s。\r\n", sym::kWeekdayNames[weekday]);
     } else {
         t += place + "。\r\n";
-        t += DateText(solarTime) + "(北京时间)，";
+        t += DateText(enteredTime) + "(北京时间)，";
+        t += Format("星期%s。\r\n", sym::kWeekdayNames[weekday]) + clockNote;
     }
-    t += Format("星期%s。\r\n", sym::kWeekdayNames[weekday]);
     return t;
 }
 

@@ -12,9 +12,11 @@
 namespace chart_text {
 
 // Name, birthplace (with longitude and latitude when the time basis is not
-// the entered time), the solar date or dates and the weekday.
-std::string BirthLines(const BirthData& person, const CalDate& clockTime, const CalDate& solarTime,
-                       int timeBasis, int weekday);
+// the entered time), the entered clock time, the solar time when that is the
+// basis, and the weekday. clockNote (a whole line, or empty) follows the
+// line of the entered clock time.
+std::string BirthLines(const BirthData& person, const CalDate& enteredTime, const CalDate& solarTime,
+                       int timeBasis, int weekday, const std::string& clockNote);
 
 // "出生农历：" with the year named by its pillar, the lunar month and day and
 // the branch of the hour, followed by an empty line.

@@ -24,6 +24,21 @@ TEST(CalendarCommands, DayShowsLunarDateTermsAndPillars) {
     EXPECT_NE(Cli("day -1-12-31").out.find("公历：-1年12月31日"), std::string::npos);
 }
 
+TEST(CalendarCommands, DayReadsATimeOnTheSummerClock) {
+    const char* day = "公历：1988年6月20日 23:30 星期一\n";
+    const char* rest = "农历：1988年五月初七\n节气：芒种 1988年6月5日19时15分，夏至 1988年6月21日11时57分\n";
+    // On the summer clock 23:30 is 22:30, the 亥 hour; as standard time it is the next day's 子 hour.
+    EXPECT_EQ(Cli("day 1988-06-20 23:30 --clock local").out,
+              std::string(day) + "（当时实行夏令时，已按北京时间 22时30分 排盘）\n" + rest + "四柱：戊辰年 戊午月 丙午日 己亥时\n");
+    EXPECT_EQ(Cli("day 1988-06-20 23:30 --clock standard").out,
+              std::string(day) + rest + "四柱：戊辰年 戊午月 丁未日 庚子时\n");
+    CliRun skipped = Cli("day 1988-04-17 02:30 --clock local");
+    EXPECT_EQ(skipped.status, 2);
+    EXPECT_EQ(skipped.out, "1988年4月17日2时30分这个钟表时间当时并不存在：那时开始实行夏令时，钟表拨快了1小时。请核对出生时间。\n");
+    EXPECT_EQ(Cli("day 1988-04-17 02:30 --clock standard").status, 0);
+    EXPECT_EQ(Cli("day 1988-06-20 --clock summer").status, 2);
+}
+
 TEST(CalendarCommands, DaysListsOneJsonObjectPerDay) {
     CliRun r = Cli("days 1984-02-04 1984-02-05 --time 23:30 --json");
     EXPECT_EQ(r.status, 0);
@@ -69,6 +84,8 @@ TEST(CalendarCommands, ReverseFindsTheFirstMomentOfFourPillars) {
     const Case cases[] = {
         {"reverse 甲子 丙寅 戊午 壬子 --from 1900", 0, "1924-02-09 00:05\n"},
         {"reverse 甲子 丙寅 戊午 壬子 --from -120", 0, "-0117-02-26 00:05\n"},
+        // a moment of the 1988 summer time, with the clock time of then
+        {"reverse 戊辰 戊午 丁巳 乙巳 --from 1988", 0, "1988-07-01 10:05 夏令时钟表 1988-07-01 11:05\n"},
         // the default start year is 1950; the only matches lie before it
         {"reverse 甲子 丙寅 戊午 壬子", 1, "没有符合的八字，改变起始年反推，或许可以找到。\n"},
         {"reverse 甲丑 戊寅 戊午 壬子", 2, "不存在这个年柱！\n"},

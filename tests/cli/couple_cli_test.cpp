@@ -48,6 +48,39 @@ TEST(CoupleCommand, SettingsComeFromTheProgramFolder) {
     EXPECT_NE(r.out.find("乾造  乙          癸          丙          癸 (日空子、丑)\n"), std::string::npos);
 }
 
+// A summer-time birth on the mainland and one on a Hong Kong summer clock.
+const std::string kSummerA = "--a 'name=夏生,date=1988-06-20,time=23:30'";
+const std::string kSummerB = "--b 'name=港生,sex=女,date=1975-07-01,time=09:50,place=香港-香港'";
+
+TEST(CoupleCommand, ClockTimesAreReadInTheBirthplacesZone) {
+    CliRun r = Couple(kSummerA + " " + kSummerB + " --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* part : {
+             "\"clock\":{\"local\":true,\"zone\":\"Asia/Shanghai\",\"offsetMinutes\":540,\"summerTime\":true,"
+             "\"repeated\":false,\"enteredTime\":\"1988-06-20 23:30\",\"standardTime\":\"1988-06-20 22:30\"}}",
+             "\"clock\":{\"local\":true,\"zone\":\"Asia/Hong_Kong\",\"offsetMinutes\":540,\"summerTime\":true,"
+             "\"repeated\":false,\"enteredTime\":\"1975-07-01 09:50\",\"standardTime\":\"1975-07-01 08:50\"}}",
+             "出生公历：1988年6月20日23时30分(北京时间)，星期一。\\n（当时实行夏令时，已按北京时间 22时30分 排盘）\\n"})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part;
+
+    CliRun standard = Couple(kSummerA + " " + kSummerB + " --json --clock standard");
+    ASSERT_EQ(standard.status, 0) << standard.err;
+    EXPECT_NE(standard.out.find("\"clock\":{\"local\":false,\"zone\":\"Asia/Shanghai\",\"offsetMinutes\":480,"
+                                "\"summerTime\":false,\"repeated\":false,\"enteredTime\":\"1988-06-20 23:30\","
+                                "\"standardTime\":\"1988-06-20 23:30\"}}"),
+              std::string::npos);
+    EXPECT_EQ(standard.out.find("（当时"), std::string::npos);
+}
+
+TEST(CoupleCommand, ClockOptionWinsOverTheSettingsFile) {
+    TempFolder dir;
+    std::filesystem::create_directories(dir.Path("dat"));
+    std::ofstream(dir.Path("dat/bzinit.ini")) << "[set]\r\nlocalclock=0\r\n";
+    const std::string base = kSummerA + " " + kSummerB + " --dir " + dir.Root().string();
+    EXPECT_EQ(Couple(base).out.find("（当时实行夏令时"), std::string::npos);
+    EXPECT_NE(Couple(base + " --clock local").out.find("（当时实行夏令时"), std::string::npos);
+}
+
 TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
     struct Case {
         std::string args;
@@ -61,7 +94,11 @@ TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
         {"--a 'date=1985-01-01,time=10:00,lon=east' " + kB, "--a: invalid lon \"east\"\n"},
         {"--a 'time=10:00' " + kB, "--a: missing key \"date\"\n"},
         {"--a 'date=2001-05-01,time=1:00,cal=农历,leap=1' " + kB, "此年没有闰5月,请重新确定月份！\n"},
-        {kA, "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--dir PROGRAM_FOLDER]\n"},
+        {kA, "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]\n"},
+        {kA + " " + kB + " --clock summer",
+         "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]\n"},
+        {"--a 'date=1988-04-17,time=02:30' " + kB,
+         "1988年4月17日2时30分这个钟表时间当时并不存在：那时开始实行夏令时，钟表拨快了1小时。请核对出生时间。\n"},
     };
     for (const Case& c : cases) {
         CliRun r = Couple(c.args);

@@ -27,6 +27,8 @@ private slots:
         QVERIFY(Child<QCheckBox>(&dialog, "ChkBianGe")->isChecked());
         QVERIFY(!Child<QCheckBox>(&dialog, "ChkSave")->isChecked());
         QVERIFY(!Child<QCheckBox>(&dialog, "ChkScore")->isChecked());
+        QCOMPARE(Child<QCheckBox>(&dialog, "ChkLocalClock")->text(), QStringLiteral("出生时间按当地钟表时间（自动扣除夏令时）"));
+        QVERIFY(Child<QCheckBox>(&dialog, "ChkLocalClock")->isChecked());
         QCOMPARE(Child<QComboBox>(&dialog, "CboSelDate")->currentText(), QStringLiteral("北京时间"));
         QCOMPARE(Child<RadioGroup>(&dialog, "RdoMingGong")->ItemIndex(), 0);
         QCOMPARE(Child<QLineEdit>(&dialog, "LedtLeftPos")->text(), QStringLiteral("0"));
@@ -35,10 +37,11 @@ private slots:
     void storedOptionsAreShownAndOkWritesEveryKey() {
         ProgramFolder folder;
         folder.WriteGbk("dat/bzinit.ini", "[set]\r\nzishi=1\r\nbiange=0\r\nmgong=1\r\npai=1\r\nidate=2\r\nleftpos=40\r\n"
-                                          "save=1\r\nbscore=1\r\n");
+                                          "save=1\r\nbscore=1\r\nlocalclock=0\r\n");
         IniFile settings = folder.Settings();
         TFrmSet dialog(settings);
         QVERIFY(Child<QRadioButton>(&dialog, "RdoShuPai")->isChecked());
+        QVERIFY(!Child<QCheckBox>(&dialog, "ChkLocalClock")->isChecked());
         QVERIFY(Child<QCheckBox>(&dialog, "chkzishi")->isChecked());
         QVERIFY(!Child<QCheckBox>(&dialog, "ChkBianGe")->isChecked());
         QCOMPARE(Child<QComboBox>(&dialog, "CboSelDate")->currentText(), QStringLiteral("地方时"));
@@ -53,6 +56,7 @@ private slots:
         Child<QLineEdit>(&dialog, "LedtLeftPos")->setText(QStringLiteral("500"));
         Child<QCheckBox>(&dialog, "ChkSave")->setChecked(false);
         Child<QCheckBox>(&dialog, "ChkScore")->setChecked(false);
+        Child<QCheckBox>(&dialog, "ChkLocalClock")->setChecked(true);
         ScriptedMessages messages;
         Click(&dialog, "Btnok");
         QVERIFY(messages.shown.isEmpty());
@@ -60,7 +64,7 @@ private slots:
         const IniDocument ini = settings.Snapshot();
         const std::pair<const char*, const char*> expected[] = {
             {"pai", "0"}, {"zishi", "0"}, {"biange", "1"}, {"mgong", "0"},
-            {"idate", "1"}, {"leftpos", "500"}, {"save", "0"}, {"bscore", "0"}};
+            {"idate", "1"}, {"leftpos", "500"}, {"save", "0"}, {"bscore", "0"}, {"localclock", "1"}};
         for (auto [key, value] : expected) QCOMPARE(ini.ReadString("set", key, "?"), std::string(value));
     }
 
@@ -93,7 +97,7 @@ private slots:
         IniFile settings = folder.Settings();
         TFrmSet dialog(settings);
         Child<QRadioButton>(&dialog, "RdoShuPai")->setChecked(true);
-        for (const char* box : {"chkzishi", "ChkBianGe", "ChkSave", "ChkScore"}) Child<QCheckBox>(&dialog, box)->toggle();
+        for (const char* box : {"chkzishi", "ChkBianGe", "ChkSave", "ChkScore", "ChkLocalClock"}) Child<QCheckBox>(&dialog, box)->toggle();
         Child<QComboBox>(&dialog, "CboSelDate")->setCurrentIndex(2);
         Child<RadioGroup>(&dialog, "RdoMingGong")->SetItemIndex(1);
         Child<QLineEdit>(&dialog, "LedtLeftPos")->setText(QStringLiteral("300"));

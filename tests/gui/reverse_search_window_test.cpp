@@ -103,6 +103,10 @@ private slots:
         QCOMPARE(Search(d, pillars, QStringLiteral("1925")), noMatch);
         QCOMPARE(Search(d, pillars, QStringLiteral("1864")), noMatch + QStringLiteral("符合命例\n1864年2月23日0时\n\n"));
         QCOMPARE(Child<QPlainTextEdit>(&d, "Memo1")->textCursor().atEnd(), true);
+        // A moment of the 1988 summer time names the clock time of then.
+        QVERIFY(Search(d, QStringLiteral("戊辰 戊午 丁巳 乙巳"), QStringLiteral("1988"))
+                    .endsWith(QStringLiteral("符合命例\n1988年7月1日10时（当时实行夏令时，钟表时间为 1988年7月1日11时）\n\n")));
+        Search(d, pillars, QStringLiteral("1864"));
         // The spin button took the start year, the box kept what was typed.
         QCOMPARE(Child<UpDownButtons>(&d, "Upyear")->Position(), 1864);
         QVERIFY(messages.shown.isEmpty());

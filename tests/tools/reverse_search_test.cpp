@@ -164,3 +164,16 @@ TEST(ReverseSearch, EveryMatchOfTheSpanCarriesThePillars) {
             EXPECT_TRUE(SamePillars(EnginePillars(m), wanted)) << Text(moment) << " found " << Text(m);
     }
 }
+
+// The search stays in standard time; a moment of a summer-time period names
+// the clock time a birth certificate of then shows.
+TEST(ReverseSearch, SummerMomentsNameTheirClockTime) {
+    auto found = reverse::FirstMatch(cal, EnginePillars(D(1988, 7, 1, 10, 30)), 1988);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(reverse::MatchText(*found), "1988年7月1日10时");
+    EXPECT_EQ(reverse::SummerClockText(*found), "（当时实行夏令时，钟表时间为 1988年7月1日11时）");
+    // Across midnight into the next day, and a winter moment with nothing to add.
+    EXPECT_EQ(reverse::SummerClockText(D(1946, 7, 1, 23, 5)), "（当时实行夏令时，钟表时间为 1946年7月2日0时）");
+    EXPECT_EQ(reverse::SummerClockText(D(1988, 12, 1, 10, 5)), "");
+    EXPECT_EQ(reverse::SummerClockText(D(1995, 7, 1, 10, 5)), "");
+}
