@@ -1,4 +1,4 @@
-#include "app/library_backup.h"
+#include "cases/store_backup.h"
 
 #include <filesystem>
 #include <system_error>
