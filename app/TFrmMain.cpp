@@ -25,6 +25,8 @@
 #include "engine/file_util.h"
 #include "engine/ini_file.h"
 #include "tools/place_list.h"
+#include "app/paste_guard.h"
+#include "app/window_placement.h"
 
 namespace {
 
@@ -67,6 +69,7 @@ void TFrmMain::BuildLayout() {
     Tree->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("命例")}));
 
     Redtbazi = new QTextEdit(this);
+    GuardPaste(*Redtbazi);
     Redtbazi->setObjectName(QStringLiteral("Redtbazi"));
     Redtbazi->setAcceptRichText(true);
     Redtbazi->setTabChangesFocus(false);
@@ -172,8 +175,8 @@ void TFrmMain::FormShow() {
 
 void TFrmMain::RestoreWindowState() {
     const IniDocument ini = settings_->Snapshot();
-    move(ini.ReadInteger("winpos", "left", 10), ini.ReadInteger("winpos", "top", 10));
     resize(ini.ReadInteger("winpos", "width", 400), ini.ReadInteger("winpos", "height", 400));
+    move(OnScreenPosition({ini.ReadInteger("winpos", "left", 10), ini.ReadInteger("winpos", "top", 10)}, size()));
     switch (ini.ReadInteger("winpos", "state", 0)) {
     case 1: setWindowState(Qt::WindowMinimized); break;
     case 2: setWindowState(Qt::WindowMaximized); break;

@@ -332,7 +332,7 @@ TransferResult MDataBase::ImportFrom(const std::string& path) {
     fs::create_directories(staging + "bazi_f", ec);
     bool ok = !ec;
     for (int k = 0; ok && k < source.dataFiles; ++k) {
-        ok = fileutil::CopyFile(DataFilePath(source.folder + "bazi", k), DataFilePath(staging + "bazi", k));
+        ok = fileutil::CopyFile(DataFilePath(source.folder + "bazi", k), DataFilePath(staging + "bazi", k), true);
         if (ok) ++result.dataFiles;
     }
     if (ok && fs::is_directory(source.folder + "bazi_f", ec))

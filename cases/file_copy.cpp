@@ -27,7 +27,8 @@ std::vector<fs::path> Reports(const std::string& folder) {
 bool CopyReplacing(const std::string& from, const std::string& to) {
     const std::string part = fileutil::UniqueSibling(to, kPartTag);
     std::error_code ec;
-    bool ok = fileutil::CopyFile(from, part);
+    // Case files are forced onto the disk, reports are left to the system.
+    bool ok = fileutil::CopyFile(from, part, fs::path(from).extension() == ".dat");
     if (ok) fs::rename(part, to, ec);
     ok = ok && !ec;
     if (!ok) fs::remove(part, ec);

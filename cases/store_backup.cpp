@@ -69,7 +69,8 @@ bool BackUpLibrary(const std::string& programFolder, const std::string& folder) 
     for (const fs::path& file : FilesIn(DataFolder(programFolder), true))
         ok = filecopy::CopyReplacing(file.string(), fileutil::Join(folder, file.filename().string())) && ok;
     int copied = 0;
-    return filecopy::CopyReports(ReportFolder(programFolder), fileutil::Join(folder, "bazi_f/"), copied) && ok;
+    ok = filecopy::CopyReports(ReportFolder(programFolder), fileutil::Join(folder, "bazi_f/"), copied) && ok;
+    return ok;
 }
 
 }  // namespace librarybackup

@@ -126,7 +126,7 @@ bool WriteAtomically(const std::string& path, std::string_view bytes) {
     return ok;
 }
 
-bool CopyFile(const std::string& from, const std::string& to) {
+bool CopyFile(const std::string& from, const std::string& to, bool durable) {
     Fd source(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
     if (source.get() < 0 || !IsRegularFile(source.get())) return false;
     Fd target(::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
@@ -143,13 +143,18 @@ bool CopyFile(const std::string& from, const std::string& to) {
             break;
         }
     }
-    ok = ok && ::fsync(target.get()) == 0;
+    if (durable) ok = ok && ::fsync(target.get()) == 0;
     return target.Close() && ok;
 }
 
 bool Exists(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0;
+}
+
+bool ReadableFile(const std::string& path) {
+    Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    return file.get() >= 0 && IsRegularFile(file.get());
 }
 
 std::string ProgramFolder() {

@@ -28,11 +28,14 @@ std::string UniqueSibling(const std::string& path, std::string_view tag);
 bool WriteAtomically(const std::string& path, std::string_view bytes);
 
 // Copies a plain file byte for byte, creating or truncating the target, and
-// forces it onto the disk; false when any read, write or the final close
-// failed (the target may then be incomplete).
-bool CopyFile(const std::string& from, const std::string& to);
+// when durable forces it onto the disk (the case files; not each of
+// thousands of small reports); false when any read, write, the forcing or
+// the final close failed (the target may then be incomplete).
+bool CopyFile(const std::string& from, const std::string& to, bool durable);
 
 bool Exists(const std::string& path);
+// Whether the path is a plain file this process can open for reading.
+bool ReadableFile(const std::string& path);
 
 // The folder of the running executable, with a trailing "/".
 std::string ProgramFolder();

@@ -48,6 +48,12 @@ TEST(CoupleCommand, SettingsComeFromTheProgramFolder) {
     EXPECT_NE(r.out.find("乾造  乙          癸          丙          癸 (日空子、丑)\n"), std::string::npos);
 }
 
+TEST(CoupleCommand, PlaceIsOneOfThePlaceFile) {
+    CliRun r = Couple("--a 'name=张三,date=1985-07-16,time=10:30,place=福建省-福州市' " + kB);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("命主姓名:张三  出生地:福建省-福州市。"), std::string::npos) << r.out.substr(0, 200);
+}
+
 TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
     struct Case {
         std::string args;
@@ -62,6 +68,11 @@ TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
         {"--a 'time=10:00' " + kB, "--a: missing key \"date\"\n"},
         {"--a 'date=2001-05-01,time=1:00,cal=农历,leap=1' " + kB, "此年没有闰5月,请重新确定月份！\n"},
         {kA, "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--dir PROGRAM_FOLDER]\n"},
+        // Names are stored as GBK: a character it lacks is refused, never turned into "?".
+        {"--a 'name=김철수,date=1985-01-01,time=10:00' " + kB, "--a: invalid name \"김철수\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,place=火星-基地' " + kB, "--a: invalid place \"火星-基地\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,place=福建省-月球' " + kB, "--a: invalid place \"福建省-月球\"\n"},
+        {kA + " " + kB + " --dir /nonexistent", "couple: /nonexistent is not a program folder (it has no dat folder)\n"},
     };
     for (const Case& c : cases) {
         CliRun r = Couple(c.args);
