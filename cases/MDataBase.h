@@ -12,6 +12,12 @@
 // before the header that counts it, so the header never counts a slot that
 // holds garbage. A damaged header (see Trusted in store_layout.h) is read
 // defensively and mended at the next write; files are never cut short.
+//
+// One writer at a time: every change runs under the library lock (see
+// library_lock.h). An import builds the new library in a staging folder
+// beside the old one and switches it in with renames, so that a kill at any
+// moment leaves the old library or, once the next Open has finished the
+// switch, the whole new one.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +37,15 @@ enum class TransferStatus {
     OwnStore,  // the source or target is the program's own store
     NoStore,   // no store header could be read at the source
     Failed,    // a file could not be copied
+    Busy,      // another writer keeps the library (see MDataBase::OtherWriter)
+};
+
+// Why the last change to the store failed.
+enum class StoreFailure {
+    None,
+    Io,        // a file could not be read or written
+    Busy,      // another writer kept the library locked
+    Replaced,  // the library was replaced or cleared since Open
 };
 
 struct TransferResult {
@@ -44,11 +59,22 @@ public:
     // New cases of a store go into deleted slots once this many have piled up.
     static constexpr int32_t kReuseThreshold = 30;
 
+    enum class Access { ReadWrite, ReadOnly };
+
     // Builds the paths under the program folder and, when dat/bazi0.dat is
     // missing (or empty, as a creation cut off by a crash leaves it), creates
     // it holding a fresh header of the given kind. Also creates dat/ and
-    // bazi_f/ when they are missing. False when they could not be created.
-    bool Open(const std::string& programFolder, uint8_t kind);
+    // bazi_f/ when they are missing, finishes an import that was cut off
+    // after its new library was complete, and removes the staging and
+    // partial files that killed writers left. False when they could not be
+    // created.
+    // ReadOnly touches nothing (for a library on a read-only disk): only
+    // dat/ must exist, and every change is refused.
+    bool Open(const std::string& programFolder, uint8_t kind, Access access = Access::ReadWrite);
+
+    // Why the last change failed, and who kept the library when it was Busy.
+    StoreFailure LastFailure() const { return failure_; }
+    const std::string& OtherWriter() const { return otherWriter_; }
 
     // Slots handed out, live and deleted; 0 when there is no readable store.
     int CaseCount() const;
@@ -65,6 +91,11 @@ public:
     // the store and slots no file holds in full are passed over.
     using CaseVisitor = std::function<void(int number, const CaseRecord& record)>;
     void ReadCases(const std::vector<int>& numbers, const CaseVisitor& live) const;
+
+    // Every slot that a data file holds, live or deleted, in slot order.
+    // Slots that the header counts but no file holds are passed over
+    // without being read one by one.
+    void ReadAllSlots(const CaseVisitor& each) const;
 
     // Overwrites an existing slot with the record; false when the number is
     // outside 0 … CaseCount() − 1 or the slot could not be written.
@@ -96,20 +127,35 @@ public:
     TransferResult ExportTo(const std::string& folder) const;
 
     // Whether ImportFrom would take this file: OwnStore when it lies in the
-    // program's own dat/ folder (clearing the store first would delete the
-    // source) or its folder's bazi_f/ is the program's own, NoStore when it
-    // holds no header, else Done. The window asks this before DeleteAll.
+    // program's own dat/ folder or its folder's bazi_f/ is the program's
+    // own; NoStore unless it holds a plausible header (kind 0, counts within
+    // range) and the data files beside it that the header's slots need are
+    // there in full; else Done. Nothing is touched.
     TransferStatus CheckImportSource(const std::string& path) const;
 
-    // Copies the data files that the chosen file's header announces (those
-    // that exist) from the chosen file's folder into dat/, overwriting, and
-    // every *.rtf of that folder's bazi_f/ into the program's bazi_f/.
+    // Replaces the whole library with the one beside the chosen file: its
+    // data files and the *.rtf of its bazi_f/ are copied into a staging
+    // folder of the program folder, and only when every copy is complete
+    // are they switched in place of the old data files and reports. On any
+    // failure the old library is left as it was.
     TransferResult ImportFrom(const std::string& path);
 
     // bazi_f/<n>.rtf under the program folder.
     std::string ReportFile(int number) const;
 
 private:
+    struct ImportSource;
+    TransferStatus PlanImport(const std::string& path, ImportSource& source) const;
+    // Takes part in a change: false, with the failure noted, when the lock is
+    // held elsewhere or (checkGeneration) the library was replaced since Open.
+    bool MayWrite(const class LibraryLock& lock, bool checkGeneration);
+    bool Failed(StoreFailure failure);
+    // Moves a complete staged import in place; every step may be repeated.
+    void SwitchIn(const std::string& staging);
+    // Finishes or removes what killed writers left behind; true when a cut-off
+    // import was finished (the library was replaced).
+    bool CleanUpAfterKilledWriters();
+
     // The header of dat/bazi0.dat made safe to act on; false when the file
     // holds no header.
     bool ReadHeader(const DataFile& first, StoreHeader& header) const;
@@ -132,4 +178,8 @@ private:
     std::string prefix_;        // <program>/dat/bazi
     std::string firstFile_;     // <program>/dat/bazi0.dat
     std::string reportFolder_;  // <program>/bazi_f/
+    bool readOnly_ = false;
+    long long generation_ = 0;  // the library's generation at Open
+    StoreFailure failure_ = StoreFailure::None;
+    std::string otherWriter_;
 };

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include "engine/base/file_util.h"
+
 namespace {
 
 int OpenFlags(DataFile::Mode mode) {
@@ -28,12 +30,6 @@ DataFile::~DataFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-bool DataFile::LockExclusive() {
-    while (::flock(fd_, LOCK_EX) != 0)
-        if (errno != EINTR) return false;
-    return true;
-}
-
 std::size_t DataFile::ReadAt(off_t offset, void* buffer, std::size_t size) const {
     auto* p = static_cast<char*>(buffer);
     std::size_t done = 0;
@@ -51,15 +47,7 @@ bool DataFile::ReadFullAt(off_t offset, void* buffer, std::size_t size) const {
 }
 
 bool DataFile::WriteAt(off_t offset, const void* buffer, std::size_t size) {
-    const auto* p = static_cast<const char*>(buffer);
-    std::size_t done = 0;
-    while (done < size) {
-        ssize_t n = ::pwrite(fd_, p + done, size - done, offset + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+    return fileutil::WriteAllAt(fd_, offset, buffer, size);
 }
 
 bool DataFile::Flush() {

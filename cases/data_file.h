@@ -20,10 +20,6 @@ public:
 
     bool IsOpen() const { return fd_ >= 0; }
 
-    // Keeps other store operations (another instance of the program, the
-    // command line) out of this file until it is closed.
-    bool LockExclusive();
-
     // Reads up to size bytes at offset; returns the bytes read (short at the
     // end of the file, 0 on error).
     std::size_t ReadAt(off_t offset, void* buffer, std::size_t size) const;

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <vector>
 
+#include "engine/base/file_util.h"
+
 namespace fs = std::filesystem;
 
 namespace filecopy {
@@ -23,12 +25,14 @@ std::vector<fs::path> Reports(const std::string& folder) {
 }  // namespace
 
 bool CopyReplacing(const std::string& from, const std::string& to) {
-    std::string part = to + ".part";
+    const std::string part = fileutil::UniqueSibling(to, kPartTag);
     std::error_code ec;
-    fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(part, to, ec);
-    if (ec) fs::remove(part, ec);
-    return !ec;
+    // Case files are forced onto the disk, reports are left to the system.
+    bool ok = fileutil::CopyFile(from, part, fs::path(from).extension() == ".dat");
+    if (ok) fs::rename(part, to, ec);
+    ok = ok && !ec;
+    if (!ok) fs::remove(part, ec);
+    return ok;
 }
 
 bool CopyReports(const std::string& fromFolder, const std::string& toFolder, int& copied) {

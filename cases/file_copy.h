@@ -6,8 +6,11 @@
 
 namespace filecopy {
 
-// Copies a file over another: the copy is written beside the target and
-// renamed over it, so an interrupted copy never leaves half a case file.
+// Copies a file over another: the copy is written beside the target (under
+// a name ending in ".part<process id>") and renamed over it once complete,
+// so an interrupted copy never leaves half a case file; false when any
+// write failed, the target then untouched.
+constexpr const char* kPartTag = "part";
 bool CopyReplacing(const std::string& from, const std::string& to);
 
 // Copies every *.rtf of one folder into another (created when missing),

@@ -10,12 +10,14 @@
 // Years are written as users write them: no year 0, 1 BC is −1.
 #include <charconv>
 #include <cmath>
+#include <ctime>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cases/MDataBase.h"
+#include "cases/store_backup.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/output.h"
@@ -93,17 +95,21 @@ bool ReadSlot(const MDataBase& store, int n, CaseRecord& r) {
     return store.ReadCase(n, r) || r.deleted != kUnread;
 }
 
+// Prints one case as a JSON line or a table row (the head before the first).
+void PrintCase(int n, const CaseRecord& r, bool json, int& printed) {
+    if (printed++ == 0 && !json) PrintTableHead();
+    if (json)
+        std::printf("%s\n", CaseJson(n, r).c_str());
+    else
+        PrintTableRow(n, r);
+}
+
 // Prints the cases; 1 when there were none.
 int PrintCases(const MDataBase& store, const std::vector<int>& numbers, bool json) {
     int printed = 0;
     for (int n : numbers) {
         CaseRecord r;
-        if (!ReadSlot(store, n, r)) continue;
-        if (printed++ == 0 && !json) PrintTableHead();
-        if (json)
-            std::printf("%s\n", CaseJson(n, r).c_str());
-        else
-            PrintTableRow(n, r);
+        if (ReadSlot(store, n, r)) PrintCase(n, r, json, printed);
     }
     return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
 }
@@ -118,13 +124,14 @@ int RunList(const MDataBase& store, const Args& args) {
         else if (a == "--json") json = true;
         else return Fail("unknown option for list: " + a);
     }
-    std::vector<int> numbers;
-    if (all) {
-        for (int n = 0; n < store.CaseCount(); ++n) numbers.push_back(n);
-    } else {
+    if (!all) {
+        std::vector<int> numbers;
         store.FindCases(SearchCriteria{}, numbers);
+        return PrintCases(store, numbers, json);
     }
-    return PrintCases(store, numbers, json);
+    int printed = 0;
+    store.ReadAllSlots([&](int n, const CaseRecord& r) { PrintCase(n, r, json, printed); });
+    return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
 }
 
 // Reads a text condition into a fixed GBK field; false with a message when
@@ -233,10 +240,13 @@ int RunFind(const MDataBase& store, const Args& args) {
     return PrintCases(store, numbers, o.json);
 }
 
-int ReportTransfer(const TransferResult& r, const std::string& what, const std::string& where) {
+int ReportTransfer(const TransferResult& r, const std::string& what, const std::string& where,
+                   const std::string& busyWith = {}) {
     switch (r.status) {
         case TransferStatus::OwnStore: return Fail(where + " is the program's own case store");
-        case TransferStatus::NoStore: return Fail("no case store header in " + where);
+        case TransferStatus::NoStore:
+            return Fail(where + " is not a case library (no sound header, or data files missing or cut short)");
+        case TransferStatus::Busy: return Fail("the case library is in use by " + busyWith);
         case TransferStatus::Failed: return Fail("some files could not be copied (" + what + " " + where + ")");
         case TransferStatus::Done: break;
     }
@@ -251,14 +261,20 @@ int RunExport(const MDataBase& store, const Args& args) {
 }
 
 // Replaces the whole library with the one beside FILE, as the File menu's
-// import does: the source is checked first, then the store cleared.
-int RunImport(MDataBase& store, const Args& args) {
+// import does: the source is checked first, then the old library is copied
+// into a backup folder, and only a complete backup lets the import go on.
+int RunImport(MDataBase& store, const std::string& folder, const Args& args) {
     if (args.size() != 1) return Fail("import needs one FILE");
     TransferStatus check = store.CheckImportSource(args[0]);
     if (check != TransferStatus::Done) return ReportTransfer({check, 0, 0}, "imported", args[0]);
-    bool cleared = store.DeleteAll();
-    int status = ReportTransfer(store.ImportFrom(args[0]), "imported", args[0]);
-    if (!cleared) return Fail("some files of the old case store could not be removed");
+    std::string backup;
+    if (librarybackup::HasLibraryFiles(folder)) {
+        backup = librarybackup::NewBackupFolder(folder, std::time(nullptr));
+        if (!librarybackup::BackUpLibrary(folder, backup))
+            return Fail("cannot back up the case library to " + backup + "; the library was not changed");
+    }
+    int status = ReportTransfer(store.ImportFrom(args[0]), "imported", args[0], store.OtherWriter());
+    if (status == 0 && !backup.empty()) std::printf("the old library was backed up to %s\n", backup.c_str());
     return status;
 }
 
@@ -268,15 +284,18 @@ int RunCases(const Args& args) {
     std::error_code ec;
     if (!std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
         return Fail(folder + " is not a program folder (it has no dat folder)");
-    MDataBase store;
-    if (!store.Open(folder, 0)) return Fail("cannot open the case store in " + folder);
-
     const std::string& sub = args[2];
+    // Reading commands touch nothing, so a library on a read-only disk works.
+    const bool reading = sub == "list" || sub == "find" || sub == "export";
+    MDataBase store;
+    if (!store.Open(folder, 0, reading ? MDataBase::Access::ReadOnly : MDataBase::Access::ReadWrite))
+        return Fail("cannot open the case store in " + folder);
+
     Args rest(args.begin() + 3, args.end());
     if (sub == "list") return RunList(store, rest);
     if (sub == "find") return RunFind(store, rest);
     if (sub == "export") return RunExport(store, rest);
-    if (sub == "import") return RunImport(store, rest);
+    if (sub == "import") return RunImport(store, folder, rest);
     return Fail("unknown sub-command " + sub + "; usage: " + kUsage);
 }
 

@@ -6,13 +6,14 @@
 // as users write it, -120 for 120 BC), time=HH:MM (required), name (default
 // 某人), sex=男|女 (default 男 for --a, 女 for --b), cal=公历|农历 (default
 // 公历), leap=0|1 (default 0), lon and lat in decimal degrees (default 120
-// and 30), place (default 未知; a place "香港-香港" whose part before the "-"
-// is a province of the place list gives the zone of its clocks). The
-// settings come from PROGRAM_FOLDER/dat/bzinit.ini (default: the folder of
-// marivo-cli); --clock wins over its "localclock".
+// and 30), place (未知, the default, or province-city of the place file
+// dat/dili.ini, e.g. 浙江省-杭州市; its province gives the zone of the
+// birthplace's clocks). The settings come from PROGRAM_FOLDER/dat/bzinit.ini
+// (default: the folder of marivo-cli); --clock wins over its "localclock".
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,18 +28,11 @@
 #include "engine/base/file_util.h"
 #include "engine/base/gbk_codec.h"
 #include "engine/places/place_list.h"
+#include "engine/base/ini_file.h"
 
 namespace {
 
 constexpr const char* kUsage = "couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]";
-
-// The province of a place text "省-市", or "未知地" when it names none.
-int ProvinceOfPlace(const std::string& place) {
-    const std::string_view province = std::string_view(place).substr(0, place.find('-'));
-    for (int i = 0; i < places::kNoPlaceProvince; ++i)
-        if (places::kProvinces[i] == province) return i;
-    return places::kNoPlaceProvince;
-}
 
 // A decimal number making up the whole text, within [low, high].
 bool ParseDegrees(const std::string& text, float low, float high, float& value) {
@@ -48,13 +42,35 @@ bool ParseDegrees(const std::string& text, float low, float high, float& value) 
     return *end == '\0' && std::isfinite(value) && value >= low && value <= high;
 }
 
+// Whether GBK holds every character of the text (records and files are GBK).
+bool FitsGbk(const std::string& text) { return gbk::ToUtf8(gbk::FromUtf8(text)) == text; }
+
+// "未知", or "province-city" of the place file; sets the record's indexes.
+bool ParsePlace(const std::string& text, const IniDocument& placeFile, BirthData& b) {
+    if (text == places::kNoPlaceText) return true;
+    for (int p = 0; p < places::kNoPlaceProvince; ++p) {
+        std::string prefix = std::string(places::kProvinces[p]) + "-";
+        if (!text.starts_with(prefix)) continue;
+        std::vector<places::City> cities = places::ReadCities(placeFile, p);
+        for (std::size_t c = 0; c < cities.size(); ++c)
+            if (prefix + cities[c].name == text) {
+                b.province = static_cast<int16_t>(p);
+                b.city = static_cast<int16_t>(c);
+                return true;
+            }
+    }
+    return false;
+}
+
 // Reads one person's SPEC into a birth record; on failure `error` names the key.
-bool ParseSpec(const std::string& spec, int person, BirthData& b, std::string& error) {
+bool ParseSpec(const std::string& spec, int person, const IniDocument& placeFile, BirthData& b,
+               std::string& error) {
     b = BirthData{};
     b.person = static_cast<uint8_t>(person);
     b.male = person == 0 ? 1 : 0;
     b.longitude = 120.0f;
     b.latitude = 30.0f;
+    b.province = places::kNoPlaceProvince;
     std::string name = "某人", place = "未知";
     bool haveDate = false, haveTime = false;
     CalDate date{};
@@ -74,7 +90,7 @@ bool ParseSpec(const std::string& spec, int person, BirthData& b, std::string& e
         bool ok = true;
         if (key == "name") {
             name = value;
-            ok = !value.empty() && gbk::Width(value) <= 10;
+            ok = !value.empty() && FitsGbk(value) && gbk::Width(value) <= 10;
         } else if (key == "sex") {
             ok = value == "男" || value == "女";
             b.male = value == "男" ? 1 : 0;
@@ -94,7 +110,7 @@ bool ParseSpec(const std::string& spec, int person, BirthData& b, std::string& e
             ok = ParseDegrees(value, -90, 90, b.latitude);
         } else if (key == "place") {
             place = value;
-            ok = !value.empty() && gbk::Width(value) <= 31;
+            ok = !value.empty() && gbk::Width(value) <= 31 && ParsePlace(value, placeFile, b);
         } else {
             error = "unknown key \"" + key + "\"";
             return false;
@@ -110,7 +126,6 @@ bool ParseSpec(const std::string& spec, int person, BirthData& b, std::string& e
     }
     gbk::WriteField(b.name, name);
     gbk::WriteField(b.place, place);
-    b.province = static_cast<int16_t>(ProvinceOfPlace(place));
     b.year = date.year;
     b.month = date.month;
     b.day = date.day;
@@ -197,12 +212,16 @@ int RunCouple(const Args& args) {
         else if (a == "--dir" && hasValue) folder = args[++i];
         else return UsageExit(kUsage);
     }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
+        return ErrorExit(2, "couple: " + folder + " is not a program folder (it has no dat folder)");
+    const IniDocument placeFile = IniDocument::Load(places::PlaceFilePath(folder));
     BirthData persons[2];
     for (int k = 0; k < 2; ++k) {
         const char* option = k == 0 ? "--a" : "--b";
         if (specs[k].empty()) return UsageExit(kUsage);
         std::string error;
-        if (!ParseSpec(specs[k], k, persons[k], error)) return ErrorExit(2, std::string(option) + ": " + error);
+        if (!ParseSpec(specs[k], k, placeFile, persons[k], error)) return ErrorExit(2, std::string(option) + ": " + error);
     }
 
     CBaZiEx engine(folder, StandardReadings());

@@ -1,11 +1,20 @@
 // marivo-cli: the engine, the case store and the tools from the command line.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
-
 
 #include "cli/commands.h"
 
 namespace {
+
+// The command's status, or 2 when what it wrote could not all reach its
+// standard output (a full disk, /dev/full, a closed pipe).
+int OutputWritten(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::fprintf(stderr, "marivo-cli: cannot write the output: %s\n", std::strerror(errno));
+    return 2;
+}
 
 int Usage() {
     std::fprintf(stderr, "usage: marivo-cli <command> [arguments]\n\ncommands:\n");
@@ -20,6 +29,6 @@ int main(int argc, char** argv) {
     std::string name = argv[1];
     Args args(argv + 2, argv + argc);
     for (const CliCommand& c : CliCommands())
-        if (name == c.name) return c.run(args);
+        if (name == c.name) return OutputWritten(c.run(args));
     return Usage();
 }

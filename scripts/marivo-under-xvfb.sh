@@ -6,14 +6,17 @@
 
 # Xvfb picks a free display itself and writes its number once it accepts
 # clients, so a busy machine or a display left over by another run cannot
-# make the program start without one.
+# make the program start without one. -noreset keeps the server as it is
+# when its last client leaves (the readiness check, or one program run of
+# several), instead of resetting it under the next client's start.
 start_display() {
   local number_file
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$number_file" >/dev/null 2>&1 &
   xvfb=$!
   program=""
-  trap 'kill $program "$xvfb" 2>/dev/null || true' EXIT
+  home=""
+  trap 'clean_up' EXIT
   until [ -s "$number_file" ]; do
     kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
     sleep 0.05
@@ -21,6 +24,13 @@ start_display() {
   export DISPLAY=:$(tr -d '\n' <"$number_file")
   rm -f "$number_file"
   xdpyinfo >/dev/null 2>&1 || { echo "no display at $DISPLAY" >&2; exit 1; }
+}
+
+# Ends the program and the display and removes the program's copy.
+clean_up() {
+  kill $program "$xvfb" 2>/dev/null || true
+  [ -n "$program" ] && wait "$program" 2>/dev/null || true
+  [ -n "$home" ] && rm -rf "$home"
 }
 
 copy_program() {

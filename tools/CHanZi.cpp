@@ -37,7 +37,7 @@ int CHanZi::StrokesOfCode(unsigned char first, unsigned char second) {
     const int index = strokes::RecordIndex(first, second);
     if (index < 0) return NoStrokes(kCharacterUnknown);
     if (!strokes::ReadRecord(path_, index, record))
-        return NoStrokes(fileutil::Exists(path_) ? kCharacterUnknown : strokes::kStrokeFileMissing);
+        return NoStrokes(fileutil::ReadableFile(path_) ? kCharacterUnknown : strokes::kStrokeFileMissing);
     // The record names its character: a damaged table gives no count rather
     // than another character's.
     if (record.code[0] != first || record.code[1] != second || record.count <= 0) return NoStrokes(kCharacterUnknown);

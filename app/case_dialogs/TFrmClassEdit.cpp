@@ -11,6 +11,7 @@
 #include "widgets/messages/write_failure.h"
 #include "cases/category_list.h"
 #include "engine/base/gbk_codec.h"
+#include "widgets/paste_guard.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ TFrmClassEdit::TFrmClassEdit(IniFile& settings, QWidget* parent) : QDialog(paren
     setWindowTitle(QStringLiteral("类别编辑"));
 
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
+    GuardPaste(*Memo1);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     QString text;
     for (const std::string& name : ReadCategoryList(settings_, "")) text += QString::fromStdString(name) + u'\n';

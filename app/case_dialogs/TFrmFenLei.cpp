@@ -10,6 +10,7 @@
 #include "widgets/dialog_controls.h"
 #include "widgets/memo_text.h"
 #include "widgets/messages/message_box.h"
+#include "widgets/paste_guard.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ TFrmFenLei::TFrmFenLei(const IniFile& settings, QWidget* parent) : QDialog(paren
     CboFenLei->setCurrentIndex(CboFenLei->count() > 0 ? 0 : -1);
 
     Memo1 = Named(new QPlainTextEdit(QStringLiteral("备注:"), this), "Memo1");
+    GuardPaste(*Memo1);
     LimitMemoToGbkBytes(*Memo1, kNoteBytes);
 
     auto* categoryRow = new QHBoxLayout;

@@ -21,6 +21,7 @@
 #include "widgets/number_input.h"
 #include "engine/base/gbk_codec.h"
 #include "engine/base/ini_file.h"
+#include "widgets/paste_guard.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ void TFrmInfo::BuildControls() {
     cbodiC->setMinimumWidth(110);
 
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
+    GuardPaste(*Memo1);
     LimitMemoToGbkBytes(*Memo1, kNoteBytes);
 
     auto* grid = new QGridLayout;

@@ -26,6 +26,8 @@
 #include "engine/base/file_util.h"
 #include "engine/base/ini_file.h"
 #include "engine/places/place_list.h"
+#include "widgets/paste_guard.h"
+#include "app/main/window_placement.h"
 
 namespace {
 
@@ -68,6 +70,7 @@ void TFrmMain::BuildLayout() {
     Tree->addTopLevelItem(new QTreeWidgetItem(QStringList{QStringLiteral("命例")}));
 
     Redtbazi = new QTextEdit(this);
+    GuardPaste(*Redtbazi);
     Redtbazi->setObjectName(QStringLiteral("Redtbazi"));
     Redtbazi->setAcceptRichText(true);
     Redtbazi->setTabChangesFocus(false);
@@ -173,8 +176,8 @@ void TFrmMain::FormShow() {
 
 void TFrmMain::RestoreWindowState() {
     const IniDocument ini = settings_->Snapshot();
-    move(ini.ReadInteger("winpos", "left", 10), ini.ReadInteger("winpos", "top", 10));
     resize(ini.ReadInteger("winpos", "width", 400), ini.ReadInteger("winpos", "height", 400));
+    move(OnScreenPosition({ini.ReadInteger("winpos", "left", 10), ini.ReadInteger("winpos", "top", 10)}, size()));
     switch (ini.ReadInteger("winpos", "state", 0)) {
     case 1: setWindowState(Qt::WindowMinimized); break;
     case 2: setWindowState(Qt::WindowMaximized); break;

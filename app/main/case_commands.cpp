@@ -62,10 +62,15 @@ void TFrmMain::SaveOverSavedCase() {
     if (!Messages().Ask(this, QStringLiteral("要修改“%1”这条记录吗？").arg(NameOf(currentCase.a)), kHint,
                         MessageIcon::Information))
         return;
-    if (!Written(this, WriteReportFile(*Redtbazi, savedCaseFile), ReportFileName(savedCaseNumber))) return;
-    Redtbazi->document()->setModified(false);
-    if (!Written(this, store_.WriteCase(savedCaseNumber, currentCase), CaseFileName(savedCaseNumber))) return;
+    // The record first: a library replaced by another program is not written into.
+    if (!StoreWritten(this, store_, store_.WriteCase(savedCaseNumber, currentCase), CaseFileName(savedCaseNumber)))
+        return;
     if (QTreeWidgetItem* node = FindCaseNode(*Tree, savedCaseNumber)) SetCaseNode(node, currentCase, savedCaseNumber);
+    if (!WriteReportFile(*Redtbazi, savedCaseFile)) {
+        ReportNotWritten(this, ReportFileName(savedCaseNumber));
+        return;
+    }
+    Redtbazi->document()->setModified(false);
     Messages().Plain(this, QStringLiteral("已保存编辑后的命例。"));
 }
 
@@ -75,9 +80,9 @@ void TFrmMain::SaveNewCase() {
     gbk::WriteField(currentCase.category, dialog.Category());
     gbk::WriteField(currentCase.note, dialog.Note());
     const int number = store_.AddCase(currentCase);
-    if (!Written(this, number >= 0, CaseFileName(0))) return;
+    if (!StoreWritten(this, store_, number >= 0, CaseFileName(0))) return;
     // The case is stored: its node is added even when its report could not be.
-    Written(this, WriteReportFile(*Redtbazi, store_.ReportFile(number)), ReportFileName(number));
+    if (!WriteReportFile(*Redtbazi, store_.ReportFile(number))) ReportNotWritten(this, ReportFileName(number));
     QTreeWidgetItem* category = CategoryNode(*Tree, QString::fromStdString(gbk::ReadField(currentCase.category)));
     AddCaseNode(category, currentCase, number);
     category->setExpanded(true);
@@ -165,7 +170,7 @@ void TFrmMain::TmEditCaseClick() {
     TFrmInfo dialog(programFolder_, record, this);
     if (dialog.exec() != QDialog::Accepted) return;
     const CaseRecord& edited = dialog.Record();
-    if (!Written(this, store_.WriteCase(number, edited), CaseFileName(number))) return;
+    if (!StoreWritten(this, store_, store_.WriteCase(number, edited), CaseFileName(number))) return;
     // The dialog changes person A and the note; a later "存旧" keeps them.
     if (CaseRecord* onScreen = CaseOnScreen(number)) {
         onScreen->a = edited.a;
@@ -184,7 +189,7 @@ void TFrmMain::MoveCaseTo(int categoryPosition, const QString& category) {
     CaseRecord record;
     if (number < 0 || !target || !store_.ReadCase(number, record)) return;
     gbk::WriteField(record.category, category.toStdString());
-    if (!Written(this, store_.WriteCase(number, record), CaseFileName(number))) return;
+    if (!StoreWritten(this, store_, store_.WriteCase(number, record), CaseFileName(number))) return;
     if (CaseRecord* onScreen = CaseOnScreen(number))
         std::memcpy(onScreen->category, record.category, sizeof record.category);
     delete node;
@@ -206,7 +211,7 @@ void TFrmMain::TmDeleteCaseClick() {
     if (onScreen && !Messages().Ask(this, QStringLiteral("确定要删除当前正在查看的命例吗？"), kHint,
                                     MessageIcon::Warning))
         return;
-    if (!Written(this, store_.DeleteCase(number), CaseFileName(number))) return;
+    if (!StoreWritten(this, store_, store_.DeleteCase(number), CaseFileName(number))) return;
     filecopy::RemoveFile(onScreen ? savedCaseFile : store_.ReportFile(number));
     delete node;
     // The slot is gone: a later save must not write into it.

@@ -71,7 +71,7 @@ void TFrmMain::TmRenameClassClick() {
         if (CaseRecord* onScreen = CaseOnScreen(number))
             std::memcpy(onScreen->category, record.category, sizeof record.category);
     }
-    Written(this, written, kCaseFiles);
+    StoreWritten(this, store_, written, kCaseFiles);
     Written(this, RenameCategory(*settings_, oldName.toStdString(), name.toStdString()), kSettingsFileName);
     node->setText(0, name);
 }
@@ -89,7 +89,7 @@ void TFrmMain::TmDeleteClassClick() {
         deleted = store_.DeleteCase(number) && deleted;
         caseOnScreen = caseOnScreen || CaseOnScreen(number);
     }
-    Written(this, deleted, kCaseFiles);
+    StoreWritten(this, store_, deleted, kCaseFiles);
     delete node;
     // As when the case on screen is deleted by itself.
     if (caseOnScreen) LeaveSavedCase();

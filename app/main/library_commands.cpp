@@ -1,13 +1,13 @@
 // The main window's whole-library commands of the menu "文件(&F)":
 // "导入历史记录", "导出历史记录" and "清除历史记录". Clearing and importing
 // destroy the library on disk: a copy of it is taken first (see
-// library_backup.h), and the window closes afterwards, because the store is
+// cases/store_backup.h), and the window closes afterwards, because the store is
 // only opened at start.
 #include <QFileDialog>
 #include <ctime>
 
 #include "app/main/TFrmMain.h"
-#include "app/library/library_backup.h"
+#include "cases/store_backup.h"
 #include "widgets/messages/message_box.h"
 
 namespace {
@@ -15,6 +15,10 @@ namespace {
 const QString kWarning = QStringLiteral("注意了");
 
 QString Path(const std::string& path) { return QString::fromStdString(path); }
+
+QString LibraryInUse(const std::string& holder) {
+    return QStringLiteral("历史记录正由%1修改，请稍后再试。").arg(Path(holder));
+}
 
 // The line that tells where the library is copied before it goes.
 QString BackupLine(const QString& lead, const std::string& backupFolder) {
@@ -71,12 +75,18 @@ void TFrmMain::TmImportClick() {
     }
     OfferSaveEdited();
     if (!BackUp(backup)) return;
-    store_.DeleteAll();
+    // The import replaces the library only once the new one is complete.
     const TransferResult result = store_.ImportFrom(path.toStdString());
-    CloseAfterLibraryChange(result.status == TransferStatus::Done
-                                ? QStringLiteral("成功导入，请重启软件！")
-                                : QStringLiteral("导入时有文件未能复制，请重启软件后检查历史记录。"),
-                            backup);
+    if (result.status == TransferStatus::Busy) {
+        Messages().Notice(this, LibraryInUse(store_.OtherWriter()), QStringLiteral("提示"), MessageIcon::Warning);
+        return;
+    }
+    if (result.status != TransferStatus::Done) {
+        Messages().Notice(this, QStringLiteral("导入时有文件未能复制，历史记录没有改动。"), QStringLiteral("错误"),
+                          MessageIcon::Error);
+        return;
+    }
+    CloseAfterLibraryChange(QStringLiteral("成功导入，请重启软件！"), backup);
 }
 
 void TFrmMain::TmExportClick() {
@@ -111,6 +121,12 @@ void TFrmMain::TmClearClick() {
         return;
     OfferSaveEdited();
     if (!BackUp(backup)) return;
-    store_.DeleteAll();
-    CloseAfterLibraryChange(QStringLiteral("清除完成,请重启软件。"), backup);
+    const bool cleared = store_.DeleteAll();
+    if (!cleared && store_.LastFailure() == StoreFailure::Busy) {
+        Messages().Notice(this, LibraryInUse(store_.OtherWriter()), QStringLiteral("提示"), MessageIcon::Warning);
+        return;
+    }
+    CloseAfterLibraryChange(cleared ? QStringLiteral("清除完成,请重启软件。")
+                                    : QStringLiteral("清除时有文件未能删除，请重启软件后检查历史记录。"),
+                            backup);
 }

@@ -13,6 +13,7 @@
 #include "engine/base/file_util.h"
 #include "engine/base/gbk_codec.h"
 #include "engine/base/ini_file.h"
+#include "widgets/paste_guard.h"
 
 TFrmEndfo::TFrmEndfo(const std::string& programFolder, IniFile& settings, QWidget* parent)
     : QDialog(parent), textFile_(fileutil::Join(programFolder, "dat/EndInfo.txt")), settings_(settings) {
@@ -26,6 +27,7 @@ void TFrmEndfo::BuildControls() {
     auto* heading = new QLabel(QStringLiteral("命稿尾部信息"), this);
     heading->setStyleSheet(QStringLiteral("color: #0000FF;"));
     Memo1 = Named(new QPlainTextEdit(this), "Memo1");
+    GuardPaste(*Memo1);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setMinimumSize(420, 220);
@@ -44,7 +46,11 @@ void TFrmEndfo::BuildControls() {
 
 void TFrmEndfo::FormShow() {
     std::string bytes;
-    if (fileutil::ReadAll(textFile_, bytes)) Memo1->setPlainText(FromCrLf(gbk::ToUtf8(bytes)));
+    if (fileutil::ReadAll(textFile_, bytes))
+        Memo1->setPlainText(FromCrLf(gbk::ToUtf8(bytes)));
+    else if (fileutil::Exists(textFile_))
+        Messages().Notice(this, QStringLiteral("无法读取文件dat/EndInfo.txt，命稿结尾信息从空白开始。"),
+                          QStringLiteral("错误"), MessageIcon::Error);
     ChkAuto->setChecked(settings_.ReadBool("set", "endinfo", false));
 }
 

@@ -10,6 +10,7 @@
 #include "app/report/report_appearance.h"
 #include "app/report/report_files.h"
 #include "app/report/report_printing.h"
+#include "widgets/paste_guard.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ QMenu* BuildReportPopup(QTextEdit& view) {
         const bool selection = v->textCursor().hasSelection();
         undo->setEnabled(v->document()->isUndoAvailable());
         for (QAction* item : {copy, cut, remove, restyle}) item->setEnabled(selection);
-        paste->setEnabled(v->canPaste());
+        paste->setEnabled(ClipboardHasData() && v->canPaste());
     });
     view.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(&view, &QWidget::customContextMenuRequested, menu,

@@ -16,6 +16,7 @@
 #include "tools/CHanZi.h"
 #include "tools/name_grids.h"
 #include "tools/stroke_file.h"
+#include "widgets/paste_guard.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ TFrmHanZi::TFrmHanZi(const std::string& programFolder, QWidget* parent)
     setObjectName(QStringLiteral("FrmHanZi"));
     setWindowTitle(QStringLiteral("姓名与五行"));
     BuildControls();
-    if (!fileutil::Exists(strokeFile_))
+    if (!fileutil::ReadableFile(strokeFile_))
         Messages().Notice(this, QString::fromUtf8(strokes::kStrokeFileMissing), kAppTitle, MessageIcon::Warning);
 }
 
@@ -72,6 +73,7 @@ void TFrmHanZi::BuildControls() {
     auto* word = Button(this, "BtoWord", QStringLiteral("计算"));
 
     Memo1 = new QPlainTextEdit(this);
+    GuardPaste(*Memo1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setMinimumSize(420, 260);
 

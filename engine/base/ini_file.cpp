@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <unordered_set>
 
 #include "engine/base/file_util.h"
 #include "engine/base/gbk_codec.h"
@@ -178,17 +179,27 @@ bool IniDocument::ReadBool(std::string_view section, std::string_view key, bool 
 
 std::vector<std::string> IniDocument::ReadSection(std::string_view section) const {
     std::vector<std::string> keys;
+    for (auto& [key, value] : ReadSectionValues(section)) keys.push_back(std::move(key));
+    return keys;
+}
+
+std::vector<std::pair<std::string, std::string>> IniDocument::ReadSectionValues(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> entries;
     int s = FindSection(section);
-    if (s < 0) return keys;
+    if (s < 0) return entries;
+    // One pass over the section, however many keys it has (a province of the
+    // place file may hold tens of thousands).
+    std::unordered_set<std::string> seen;
     int end = SectionEnd(s);
     for (int i = s + 1; i < end; ++i) {
         std::string_view k, v;
         if (!KeyValue(lines_[i].text, k, v)) continue;
-        bool seen = false;
-        for (const std::string& earlier : keys) seen = seen || SameName(earlier, k);
-        if (!seen) keys.emplace_back(k);
+        std::string folded(k);
+        for (char& c : folded)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (seen.insert(std::move(folded)).second) entries.emplace_back(k, v);
     }
-    return keys;
+    return entries;
 }
 
 std::vector<std::string> IniDocument::ReadSections() const {

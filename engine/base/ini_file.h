@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A parsed settings file held in memory. Lines the program does not touch
@@ -29,6 +30,9 @@ public:
     int ReadInteger(std::string_view section, std::string_view key, int def) const;
     bool ReadBool(std::string_view section, std::string_view key, bool def) const;
     std::vector<std::string> ReadSection(std::string_view section) const;  // keys, file order
+    // Every key of the section with its value, in file order; a key written
+    // twice counts once, with its first value (as ReadString finds it).
+    std::vector<std::pair<std::string, std::string>> ReadSectionValues(std::string_view section) const;
     std::vector<std::string> ReadSections() const;
     bool SectionExists(std::string_view section) const;
 

@@ -78,8 +78,8 @@ std::vector<City> ReadCities(const IniDocument& placeFile, int province) {
     std::vector<City> cities;
     if (province < 0 || province >= kNoPlaceProvince) return cities;
     std::string_view section = kProvinces[province];
-    for (std::string& key : placeFile.ReadSection(section)) {
-        PlaceValue v = ReadPlaceValue(placeFile.ReadString(section, key, kDefaultValue));
+    for (auto& [key, text] : placeFile.ReadSectionValues(section)) {
+        PlaceValue v = ReadPlaceValue(text);
         cities.push_back({std::move(key), DecimalDegrees(v.longitudeDegrees, v.longitudeMinutes),
                           DecimalDegrees(v.latitudeDegrees, v.latitudeMinutes)});
     }

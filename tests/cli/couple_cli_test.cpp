@@ -50,7 +50,7 @@ TEST(CoupleCommand, SettingsComeFromTheProgramFolder) {
 
 // A summer-time birth on the mainland and one on a Hong Kong summer clock.
 const std::string kSummerA = "--a 'name=夏生,date=1988-06-20,time=23:30'";
-const std::string kSummerB = "--b 'name=港生,sex=女,date=1975-07-01,time=09:50,place=香港-香港'";
+const std::string kSummerB = "--b 'name=港生,sex=女,date=1975-07-01,time=09:50,place=香港-中西区'";
 
 TEST(CoupleCommand, ClockTimesAreReadInTheBirthplacesZone) {
     CliRun r = Couple(kSummerA + " " + kSummerB + " --json");
@@ -76,9 +76,16 @@ TEST(CoupleCommand, ClockOptionWinsOverTheSettingsFile) {
     TempFolder dir;
     std::filesystem::create_directories(dir.Path("dat"));
     std::ofstream(dir.Path("dat/bzinit.ini")) << "[set]\r\nlocalclock=0\r\n";
+    std::filesystem::copy_file(std::string(MARIVO_SOURCE_DIR) + "/dat/dili.ini", dir.Path("dat/dili.ini"));
     const std::string base = kSummerA + " " + kSummerB + " --dir " + dir.Root().string();
     EXPECT_EQ(Couple(base).out.find("（当时实行夏令时"), std::string::npos);
     EXPECT_NE(Couple(base + " --clock local").out.find("（当时实行夏令时"), std::string::npos);
+}
+
+TEST(CoupleCommand, PlaceIsOneOfThePlaceFile) {
+    CliRun r = Couple("--a 'name=张三,date=1985-07-16,time=10:30,place=福建省-福州市' " + kB);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("命主姓名:张三  出生地:福建省-福州市。"), std::string::npos) << r.out.substr(0, 200);
 }
 
 TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
@@ -99,6 +106,11 @@ TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
          "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]\n"},
         {"--a 'date=1988-04-17,time=02:30' " + kB,
          "1988年4月17日2时30分这个钟表时间当时并不存在：那时开始实行夏令时，钟表拨快了1小时。请核对出生时间。\n"},
+        // Names are stored as GBK: a character it lacks is refused, never turned into "?".
+        {"--a 'name=김철수,date=1985-01-01,time=10:00' " + kB, "--a: invalid name \"김철수\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,place=火星-基地' " + kB, "--a: invalid place \"火星-基地\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,place=福建省-月球' " + kB, "--a: invalid place \"福建省-月球\"\n"},
+        {kA + " " + kB + " --dir /nonexistent", "couple: /nonexistent is not a program folder (it has no dat folder)\n"},
     };
     for (const Case& c : cases) {
         CliRun r = Couple(c.args);

@@ -67,6 +67,15 @@ TEST_F(IniFileTest, WritesKeepCommentsUnknownSectionsAndOrder) {
     EXPECT_EQ(ini.ReadSections(), (std::vector<std::string>{"winpos", "其它"}));
 }
 
+TEST_F(IniFileTest, SectionValuesComeInOnePassWithTheFirstOfATwiceWrittenKey) {
+    IniDocument doc = IniDocument::Parse("[a]\r\nx=1\r\n; note\r\nY=2\r\nX=3\r\ny=4\r\n[b]\r\nz=5\r\n");
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(doc.ReadSectionValues("A"), (Entries{{"x", "1"}, {"Y", "2"}}));
+    EXPECT_EQ(doc.ReadSection("a"), (std::vector<std::string>{"x", "Y"}));
+    EXPECT_EQ(doc.ReadString("a", "x", "?"), "1");
+    EXPECT_TRUE(doc.ReadSectionValues("c").empty());
+}
+
 TEST_F(IniFileTest, UntouchedLinesKeepTheirBytesEvenWhenNotValidGbk) {
     const std::string original = "[a]\r\nx=\xFF\xFE\r\n[b]\r\ny=1\r\n";
     ASSERT_TRUE(fileutil::WriteAtomically(path_, original));

@@ -195,6 +195,34 @@ private slots:
         QCOMPARE(ReportText(lib.Report(1)), report);
     }
 
+    void savedCaseWhoseReportCannotBeWrittenSaysWhatWasSaved() {
+        Library lib;
+        lib.EnterCouple();
+        lib.Compute();
+        fs::create_directories(lib.Report(0));  // a folder where the report goes
+        ChooseCategory(QStringLiteral("同事"));
+        lib.window->SaveCase();
+        QCOMPARE(lib.Shown(), QStringList{"命例已保存，但无法写入报告文件bazi_f/0.rtf，报告文本没有保存。"});
+        QCOMPARE(lib.window->Store().CaseCount(), 1);
+        QCOMPARE(Texts(lib.Root()->child(0)), QStringList{"张三  公1980-5-17|0"});
+    }
+
+    void windowOpenWhileAnotherProgramReplacesTheLibraryWritesNothing() {
+        Library lib({Case("张三", "朋友")});
+        lib.View(0, 0);
+        const std::string before = FileBytes(lib.folder.Path("dat/bazi0.dat"));
+        // Another program (the command line) replaces the library meanwhile.
+        MDataBase other;
+        QVERIFY(other.Open(lib.folder.Folder(), 0));
+        QVERIFY(other.DeleteAll());
+        QVERIFY(other.Open(lib.folder.Folder(), 0));
+        lib.messages.answers = {true};
+        lib.window->SaveCase();
+        QCOMPARE(lib.Shown().last(), QStringLiteral("历史记录已被其他程序替换或清除，修改没有保存。请重启软件。"));
+        QCOMPARE(lib.window->Store().CaseCount(), 0);
+        QVERIFY(FileBytes(lib.folder.Path("dat/bazi0.dat")) != before);
+    }
+
     void promptSaveSettingSavesAfterComputing() {
         Library lib;
         lib.folder.Settings().WriteBool("set", "save", true);

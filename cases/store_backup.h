@@ -2,7 +2,8 @@
 // by an import: the case files dat/bazi<k>.dat and the saved reports
 // bazi_f/*.rtf go into a folder of their own beside dat/, laid out as an
 // export (bazi0.dat … and bazi_f/), so that a mistaken click loses nothing
-// and the copy can be imported back.
+// and the copy can be imported back. The window and the command line take
+// the same copy.
 #pragma once
 
 #include <ctime>

@@ -1,4 +1,4 @@
-#include "app/library/library_backup.h"
+#include "cases/store_backup.h"
 
 #include <filesystem>
 #include <system_error>
@@ -69,7 +69,8 @@ bool BackUpLibrary(const std::string& programFolder, const std::string& folder) 
     for (const fs::path& file : FilesIn(DataFolder(programFolder), true))
         ok = filecopy::CopyReplacing(file.string(), fileutil::Join(folder, file.filename().string())) && ok;
     int copied = 0;
-    return filecopy::CopyReports(ReportFolder(programFolder), fileutil::Join(folder, "bazi_f/"), copied) && ok;
+    ok = filecopy::CopyReports(ReportFolder(programFolder), fileutil::Join(folder, "bazi_f/"), copied) && ok;
+    return ok;
 }
 
 }  // namespace librarybackup
