@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_controls.h"
+#include "app/gbk_input_limit.h"
 #include "app/memo_text.h"
 #include "app/message_box.h"
 #include "app/write_failure.h"
@@ -54,6 +55,7 @@ void TFrmEndfo::BtnokClick() {
         Memo1->setFocus();
         return;
     }
+    if (!StorableInGbk(this, {Memo1->toPlainText()})) return;
     if (!Written(this, fileutil::WriteAtomically(textFile_, GbkLinesFile(MemoLines(Memo1->toPlainText()))),
                  QStringLiteral("dat/EndInfo.txt")))
         return;

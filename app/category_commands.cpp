@@ -7,6 +7,7 @@
 
 #include "app/TFrmMain.h"
 #include "app/case_tree.h"
+#include "app/gbk_input_limit.h"
 #include "app/message_box.h"
 #include "app/write_failure.h"
 #include "cases/TFrmClassEdit.h"
@@ -33,6 +34,7 @@ QString TFrmMain::AskCategoryName(const QString& title, const QString& prompt, c
         Messages().Plain(this, QStringLiteral("类别名不能为空，并且最多可以有6个汉字！"));
         return {};
     }
+    if (!StorableInGbk(this, {name})) return {};
     return name;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "app/message_box.h"
 #include "engine/gbk_codec.h"
 
 void LimitToGbkBytes(QLineEdit& edit, std::size_t maxBytes) {
@@ -13,4 +14,13 @@ void LimitToGbkBytes(QLineEdit& edit, std::size_t maxBytes) {
         edit.setText(cut);
         edit.setCursorPosition(std::min(cursor, static_cast<int>(cut.size())));
     });
+}
+
+bool StorableInGbk(QWidget* parent, std::initializer_list<QString> texts) {
+    std::string unstorable;
+    for (const QString& text : texts) unstorable += gbk::Unstorable(text.toStdString());
+    if (unstorable.empty()) return true;
+    Messages().Notice(parent, QString::fromStdString(gbk::UnstorableMessage(gbk::Unstorable(unstorable))),
+                      QStringLiteral("无法保存"), MessageIcon::Warning);
+    return false;
 }

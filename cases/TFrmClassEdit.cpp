@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_controls.h"
+#include "app/gbk_input_limit.h"
 #include "app/memo_text.h"
 #include "app/message_box.h"
 #include "app/write_failure.h"
@@ -45,6 +46,7 @@ void TFrmClassEdit::BtnSaveClick() {
         Messages().Plain(this, QStringLiteral("类别不能为空"));
         return;
     }
+    if (!StorableInGbk(this, {Memo1->toPlainText()})) return;
     std::vector<std::string> names;
     for (const QString& line : lines) {
         const std::string name = line.trimmed().toStdString();

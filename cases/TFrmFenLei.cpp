@@ -8,6 +8,7 @@
 
 #include "app/category_combo.h"
 #include "app/dialog_controls.h"
+#include "app/gbk_input_limit.h"
 #include "app/memo_text.h"
 #include "app/message_box.h"
 
@@ -53,7 +54,7 @@ void TFrmFenLei::BtnOkClick() {
         Refuse(QStringLiteral("类别名不能为空"), CboFenLei);
     else if (note_.empty())
         Refuse(QStringLiteral("附加信息不能为空"), Memo1);
-    else
+    else if (StorableInGbk(this, {CboFenLei->currentText(), Memo1->toPlainText()}))
         accept();
 }
 
