@@ -1,6 +1,7 @@
 // marivo-cli reverse: the birth moments of four pillars, as the reverse
 // search window finds them: the first at or after a start year, or every
-// one from 850 BC to AD 2100.
+// one up to AD 2100, from the start year when one is given and from 850 BC
+// otherwise.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -35,10 +36,11 @@ void PrintMoment(const CalDate& m) {
 int RunReverse(const Args& args) {
     std::vector<std::string> names;
     std::string from = "1950";
+    bool fromGiven = false;
     bool all = false;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--all") all = true;
-        else if (args[i] == "--from" && i + 1 < args.size()) from = args[++i];
+        else if (args[i] == "--from" && i + 1 < args.size()) from = args[++i], fromGiven = true;
         else if (args[i].rfind("--", 0) != 0) names.push_back(args[i]);
         else return UsageExit(kUsage);
     }
@@ -56,7 +58,8 @@ int RunReverse(const Args& args) {
     CYiDate cal;
     std::vector<CalDate> found;
     if (all) {
-        found = reverse::AllMatches(cal, check.pillars);
+        int start = fromGiven ? reverse::AstronomicalYear(typed) : reverse::kEarliestYear;
+        found = reverse::AllMatches(cal, check.pillars, start);
     } else if (auto first = reverse::FirstMatch(cal, check.pillars, reverse::AstronomicalYear(typed))) {
         found.push_back(*first);
     }

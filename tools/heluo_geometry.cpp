@@ -65,12 +65,14 @@ void AddGroup(Diagram& d, Direction dir, int radius, int count, Rgb colour) {
 // A label at a distance in a direction, moved so that it sits outside that
 // point: above it in the south, left of it in the east, centred on the
 // direction's line in the south and north (and below the point for the outer
-// labels of the north).
+// labels of the north). In the east and below the north the label would end
+// right at the dots of the group beyond it; it keeps a few pixels from them.
 void AddDirectionLabel(Diagram& d, Direction dir, int distance, std::string text, TextSize ts, bool outer) {
+    constexpr int kRoom = 3;
     Point p = Along(dir, distance);
     if (dir.dy < 0) p = Offset(p, -ts.width, -2 * ts.height);
-    if (dir.dx < 0) p = Offset(p, -2 * ts.width, 0);
-    if (dir.dy > 0) p = Offset(p, -ts.width, outer ? ts.height : 0);
+    if (dir.dx < 0) p = Offset(p, -2 * ts.width + kRoom, 0);
+    if (dir.dy > 0) p = Offset(p, -ts.width, outer ? ts.height - kRoom : 0);
     AddText(d, p, std::move(text));
 }
 
@@ -80,16 +82,20 @@ void AddBorder(Diagram& d, int innerRadius) {
 }
 
 // He Tu's centre: five red dots (the centre and one on each short red
-// spoke) inside a ring of ten black dots.
-void AddHeTuCentre(Diagram& d) {
+// spoke) inside a ring of ten black dots. The ring's 十地 is written on the
+// horizontal axis just outside the ring: between its dots and the spokes'
+// there is no room for two characters.
+void AddHeTuCentre(Diagram& d, TextSize ts) {
+    constexpr int kRing = 50;
     d.dots.push_back({kCentre, kRed});
     for (Direction dir : {kWest, kSouth, kEast, kNorth}) {
         d.lines.push_back({Along(dir, 6), Along(dir, 21), kRed});
         d.dots.push_back({Along(dir, 18), kRed});
     }
-    for (int i = 0; i < 10; ++i) d.dots.push_back({AtPolar(50, 36.0 * i), kBlack});
-    AddText(d, Offset(kCentre, -49, -5), "十地");
-    AddText(d, Offset(kCentre, 23, -5), "十地");
+    for (int i = 0; i < 10; ++i) d.dots.push_back({AtPolar(kRing, 36.0 * i), kBlack});
+    const int clear = kRing + kDotRadius + 3;
+    AddText(d, Offset(kCentre, -clear - 2 * ts.width, -ts.height / 2), "十地");
+    AddText(d, Offset(kCentre, clear, -ts.height / 2), "十地");
     AddText(d, Offset(kCentre, -18, -18), "五  天");
 }
 
@@ -125,16 +131,18 @@ struct LuoShuCorner {
     int number;
     const char* star;
     int rows;
-    // The star name, written at radius 175 five degrees past the corner, is
-    // moved by widths × w + dx to the right and dy down.
-    int widths, dx, dy;
 };
 constexpr std::array<LuoShuCorner, 4> kCorners = {{
-    {45, 2, "二黑", 1, 0, 0, 0},       // south-west, up right
-    {135, 4, "四绿", 2, -3, -2, -28},  // south-east, up left
-    {225, 8, "八白", 2, -2, 0, 6},     // north-east, down left
-    {315, 6, "六白", 2, 0, 4, 6},      // north-west, down right
+    {45, 2, "二黑", 1},   // south-west, up right
+    {135, 4, "四绿", 2},  // south-east, up left
+    {225, 8, "八白", 2},  // north-east, down left
+    {315, 6, "六白", 2},  // north-west, down right
 }};
+
+// A corner's star name is centred at this radius, five degrees past the
+// corner: inside its rows of dots (the innermost of 八白 lies at 165) and
+// clear of the centre's circle, as the cardinal names lie inside theirs.
+constexpr int kCornerNameRadius = 140;
 
 // A corner's dots: rows running inwards along a ray from radius 210 in steps
 // of 15, the second row 10° beyond the first. Where there are two rows,
@@ -155,7 +163,7 @@ void AddCorner(Diagram& d, const LuoShuCorner& c, TextSize ts) {
         const int innermost = 225 - 15 * perRow;
         d.lines.push_back({AtPolar(innermost, c.angle), AtPolar(innermost, c.angle + 10), kBlack});
     }
-    AddText(d, Offset(AtPolar(175, c.angle + 5), c.widths * ts.width + c.dx, c.dy), c.star);
+    AddText(d, Offset(AtPolar(kCornerNameRadius, c.angle + 5), -ts.width, -ts.height / 2), c.star);
 }
 
 }  // namespace
@@ -164,7 +172,7 @@ Diagram HeTu(TextSize ts) {
     Diagram d;
     AddTitle(d, "河图");
     AddBorder(d, 50);
-    AddHeTuCentre(d);
+    AddHeTuCentre(d, ts);
     struct Group {
         Direction dir;
         int inner;  // the inner number; the outer one is 5 more

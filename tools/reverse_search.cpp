@@ -13,7 +13,6 @@ namespace {
 
 using intmath::Mod;
 
-constexpr int kFirstYear = -849;  // astronomical: 850 BC
 constexpr int kLastYear = 2100;
 
 // Solar month of a month branch, counted from 寅 = 2 up to 子 = 12 and 丑 = 13.
@@ -113,9 +112,9 @@ std::optional<CalDate> FirstMatch(const CYiDate& cal, const FourPillars& wanted,
     return std::nullopt;
 }
 
-std::vector<CalDate> AllMatches(const CYiDate& cal, const FourPillars& wanted) {
+std::vector<CalDate> AllMatches(const CYiDate& cal, const FourPillars& wanted, int fromYear) {
     std::vector<CalDate> matches;
-    for (int y = FirstCandidateYear(wanted, kFirstYear); y <= kLastYear; y += 60)
+    for (int y = FirstCandidateYear(wanted, fromYear); y <= kLastYear; y += 60)
         if (auto moment = MatchInYear(cal, wanted, y)) matches.push_back(*moment);
     return matches;
 }

@@ -61,8 +61,10 @@ std::string InvalidPillarMessage(int pillar);
 // year sixty, a hundred and twenty … years later, up to 2100. The moment is
 // the start of the hour plus five minutes.
 std::optional<CalDate> FirstMatch(const CYiDate& cal, const FourPillars& wanted, int fromYear);
-// Every such moment from 850 BC to AD 2100, in order.
-std::vector<CalDate> AllMatches(const CYiDate& cal, const FourPillars& wanted);
+// Every such moment from the astronomical year `fromYear` (850 BC, the
+// calendar's first year, when not given) to AD 2100, in order.
+inline constexpr int kEarliestYear = -849;
+std::vector<CalDate> AllMatches(const CYiDate& cal, const FourPillars& wanted, int fromYear = kEarliestYear);
 
 // "1984年2月4日0时", the year as users write it.
 std::string MatchText(const CalDate& moment);

@@ -9,6 +9,7 @@
 #include "widgets/memo_text.h"
 #include "widgets/messages/message_box.h"
 #include "widgets/messages/write_failure.h"
+#include "widgets/gbk_input_limit.h"
 #include "cases/category_list.h"
 #include "engine/base/gbk_codec.h"
 #include "widgets/paste_guard.h"
@@ -47,6 +48,7 @@ void TFrmClassEdit::BtnSaveClick() {
         Messages().Plain(this, QStringLiteral("类别不能为空"));
         return;
     }
+    if (!StorableInGbk(this, {Memo1->toPlainText()})) return;
     std::vector<std::string> names;
     for (const QString& line : lines) {
         const std::string name = line.trimmed().toStdString();

@@ -11,6 +11,7 @@
 #include "widgets/memo_text.h"
 #include "widgets/messages/message_box.h"
 #include "widgets/paste_guard.h"
+#include "widgets/gbk_input_limit.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void TFrmFenLei::BtnOkClick() {
         Refuse(QStringLiteral("类别名不能为空"), CboFenLei);
     else if (note_.empty())
         Refuse(QStringLiteral("附加信息不能为空"), Memo1);
-    else
+    else if (StorableInGbk(this, {CboFenLei->currentText(), Memo1->toPlainText()}))
         accept();
 }
 

@@ -186,6 +186,7 @@ void TFrmInfo::BtnSaveClick() {
         Memo1->setFocus();
         return;
     }
+    if (!StorableInGbk(this, {Edtname->text(), note})) return;
     gbk::WriteField(record_.note, WithCrLf(note));
     accept();
 }

@@ -11,6 +11,7 @@
 #include "widgets/messages/write_failure.h"
 #include "app/case_dialogs/TFrmClassEdit.h"
 #include "app/case_dialogs/TFrmSearch.h"
+#include "widgets/gbk_input_limit.h"
 #include "cases/category_list.h"
 #include "engine/base/gbk_codec.h"
 #include "engine/base/ini_file.h"
@@ -33,6 +34,7 @@ QString TFrmMain::AskCategoryName(const QString& title, const QString& prompt, c
         Messages().Plain(this, QStringLiteral("类别名不能为空，并且最多可以有6个汉字！"));
         return {};
     }
+    if (!StorableInGbk(this, {name})) return {};
     return name;
 }
 

@@ -14,6 +14,7 @@
 #include "engine/base/gbk_codec.h"
 #include "engine/base/ini_file.h"
 #include "widgets/paste_guard.h"
+#include "widgets/gbk_input_limit.h"
 
 TFrmEndfo::TFrmEndfo(const std::string& programFolder, IniFile& settings, QWidget* parent)
     : QDialog(parent), textFile_(fileutil::Join(programFolder, "dat/EndInfo.txt")), settings_(settings) {
@@ -60,6 +61,7 @@ void TFrmEndfo::BtnokClick() {
         Memo1->setFocus();
         return;
     }
+    if (!StorableInGbk(this, {Memo1->toPlainText()})) return;
     if (!Written(this, fileutil::WriteAtomically(textFile_, GbkLinesFile(MemoLines(Memo1->toPlainText()))),
                  QStringLiteral("dat/EndInfo.txt")))
         return;

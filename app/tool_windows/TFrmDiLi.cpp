@@ -138,6 +138,11 @@ bool TFrmDiLi::CheckedValue(std::string& value) {
     return true;
 }
 
+bool TFrmDiLi::InFile(const std::string& city) const {
+    std::string value;
+    return placeFile_->Snapshot().Find(Province(), city, value);
+}
+
 bool TFrmDiLi::Written(bool ok) {
     if (!ok)
         Messages().Notice(this, QStringLiteral("无法写入地理数据文件dat/dili.ini，修改没有保存。"), QStringLiteral("错误"),
@@ -161,6 +166,7 @@ void TFrmDiLi::BtnAddClick() {
                           MessageIcon::Warning);
         return;
     }
+    if (!StorableInGbk(this, {name})) return;
     const std::string key = name.toStdString();
     std::string existing;
     const bool exists = placeFile_->Snapshot().Find(Province(), key, existing);
@@ -168,7 +174,7 @@ void TFrmDiLi::BtnAddClick() {
         return;
     std::string value;
     if (!CheckedValue(value)) return;
-    if (!Written(placeFile_->WriteString(Province(), key, value))) return;
+    if (!Written(placeFile_->WriteString(Province(), key, value) && InFile(key))) return;
     if (!exists) CboShi->addItem(name);
     Messages().Plain(this, kDone);
 }
@@ -179,7 +185,8 @@ void TFrmDiLi::BtnDeleteClick() {
     if (!Messages().Ask(this, QStringLiteral("确定要删除\"") + CboSheng->currentText() + city + QStringLiteral("\"吗？"),
                         kCaution, MessageIcon::Warning))
         return;
-    if (!Written(placeFile_->DeleteKey(Province(), city.toStdString()))) return;
+    const std::string key = city.toStdString();
+    if (!Written(InFile(key) && placeFile_->DeleteKey(Province(), key) && !InFile(key))) return;
     CboShi->removeItem(CboShi->currentIndex());
     Messages().Plain(this, kDone);
 }

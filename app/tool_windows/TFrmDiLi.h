@@ -31,6 +31,10 @@ private:
     std::string Province() const;
     // The four boxes checked and formatted; false after showing the fault.
     bool CheckedValue(std::string& value);
+    // Whether the place file, as it is on disk now, has the city in the
+    // selected province: an addition or a deletion is done only once the
+    // file says so.
+    bool InFile(const std::string& city) const;
     // The outcome of a write; false after telling the user that the file
     // could not be written.
     bool Written(bool ok);

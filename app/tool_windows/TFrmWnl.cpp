@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,6 +44,17 @@ const QString kYearRange = QStringLiteral("年份在1900-2050之间");
 QFont SheetFont(int points) {
     QFont font = FontNamed(kDefaultFontName, points);
     font.setPixelSize(points * 4 / 3);
+    return font;
+}
+
+// The sheet font at a size, made smaller, as far as it stays legible, until
+// the text fits a cell with a little room on both sides ("闰十一月初五" is six
+// characters wide, more than a cell holds at the lunar texts' size).
+QFont FittingFont(int points, const QString& text) {
+    constexpr int kRoom = kCellWidth - 4, kSmallestPixels = 7;
+    QFont font = SheetFont(points);
+    while (font.pixelSize() > kSmallestPixels && QFontMetrics(font).horizontalAdvance(text) > kRoom)
+        font.setPixelSize(font.pixelSize() - 1);
     return font;
 }
 
@@ -131,9 +143,9 @@ private:
         const QRect upper(cell.x(), cell.y(), kCellWidth, kCellHeight / 2);
         const QRect lower(cell.x(), cell.y() + kCellHeight / 2, kCellWidth, kCellHeight / 2);
         p.setPen(d.termDay ? kRed : kDayBlue);
-        p.setFont(SheetFont(d.termDay ? 10 : 14));
+        p.setFont(FittingFont(d.termDay ? 10 : 14, Text(d.upper)));
         p.drawText(upper, Qt::AlignCenter, Text(d.upper));
-        p.setFont(SheetFont(9));
+        p.setFont(FittingFont(9, Text(d.lower)));
         p.drawText(lower, Qt::AlignCenter, Text(d.lower));
         if (d.day == selectedDay_) {
             QPen marker(kMarkerGreen, 3, Qt::DashLine);

@@ -106,6 +106,23 @@ std::string FromUtf8(std::string_view utf8) {
     });
 }
 
+std::string Unstorable(std::string_view utf8) {
+    std::string found;
+    FromUtf8Converter().Run(utf8, [&found](const char* in, std::size_t left, std::string&) {
+        std::size_t n = Utf8SequenceLength(static_cast<unsigned char>(*in));
+        std::size_t take = 1;
+        while (take < n && take < left && (static_cast<unsigned char>(in[take]) & 0xC0) == 0x80) ++take;
+        const std::string_view character(in, take);
+        if (found.find(character) == std::string::npos) found += character;
+        return take;
+    });
+    return found;
+}
+
+std::string UnstorableMessage(std::string_view characters) {
+    return "“" + std::string(characters) + "”无法保存：数据文件用GBK编码，容不下这些字符，请删去或改用别的字。";
+}
+
 std::size_t Width(std::string_view utf8) {
     std::size_t ascii = 0;
     while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80) ++ascii;

@@ -19,6 +19,13 @@ std::string ToUtf8(std::string_view gbkBytes);
 // UTF-8 to GBK bytes. A character GBK lacks (or broken UTF-8) becomes "?".
 std::string FromUtf8(std::string_view utf8);
 
+// The characters of the text that GBK cannot hold (한국😀), each once, in
+// the order they first appear; empty when the whole text can be stored.
+std::string Unstorable(std::string_view utf8);
+// The one message for text refused for such characters, naming them:
+// "“한국😀”无法保存：数据文件用GBK编码，容不下这些字符，请删去或改用别的字。"
+std::string UnstorableMessage(std::string_view characters);
+
 // Number of bytes the text takes in GBK.
 std::size_t Width(std::string_view utf8);
 

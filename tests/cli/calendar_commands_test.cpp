@@ -106,4 +106,10 @@ TEST(CalendarCommands, ReverseFindsTheFirstMomentOfFourPillars) {
     EXPECT_EQ(all.status, 0);
     EXPECT_EQ(all.out.substr(0, 17), "-0837-02-26 00:05");
     EXPECT_EQ(all.out.substr(all.out.size() - 17), "1924-02-09 00:05\n");
+    // with a start year the listing begins there
+    CliRun fromBc = Cli("reverse 甲子 丙寅 戊午 壬子 --all --from -120");
+    EXPECT_EQ(fromBc.status, 0);
+    EXPECT_EQ(fromBc.out.substr(0, 18), "-0117-02-26 00:05\n");
+    EXPECT_EQ(Cli("reverse 甲子 丙寅 戊午 壬子 --all --from 1900").out, "1924-02-09 00:05\n");
+    EXPECT_EQ(Cli("reverse 甲子 丙寅 戊午 壬子 --from 1925 --all").status, 1);
 }

@@ -69,6 +69,10 @@ TEST(CalendarLunar, LunarToSolarCases) {
         {D(2001, 4, 1), true, D(2001, 5, 23)},   {D(2001, 4, 29), true, D(2001, 6, 20)},
         {D(2000, 7, 1), false, D(2000, 7, 31)},  {D(2000, 12, 29), false, D(2001, 1, 23)},
         {D(1800, 1, 1), false, D(1800, 1, 25)},  {D(2060, 8, 15), false, D(2060, 9, 9)},
+        // lunar days whose numbers read as a solar date fall in the days the
+        // Gregorian reform dropped (1582-10-05 … 14)
+        {D(1582, 10, 4), false, D(1582, 10, 29)}, {D(1582, 10, 5, 12, 0), false, D(1582, 10, 30, 12, 0)},
+        {D(1582, 10, 14), false, D(1582, 11, 8)}, {D(1582, 10, 15), false, D(1582, 11, 9)},
     };
     for (const Case& c : cases) {
         CalDate solar;

@@ -56,3 +56,14 @@ TEST(GbkCodec, FixedFieldsAreCutTerminatedAndPadded) {
     char full[4] = {'a', 'b', 'c', 'd'};  // no NUL: read to the end of the field
     EXPECT_EQ(gbk::ReadField(full), "abcd");
 }
+
+TEST(GbkCodec, UnstorableNamesWhatGbkCannotHold) {
+    struct Case { const char* text; const char* unstorable; };
+    const Case cases[] = {
+        {"福州市", ""},          {"abc 123", ""},      {"丂鿿", "鿿"},  // 丂 is GBK, not GB2312
+        {"한국😀x", "한국😀"},   {"😀a😀b", "😀"},     {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(gbk::Unstorable(c.text), c.unstorable) << c.text;
+    EXPECT_EQ(gbk::UnstorableMessage("한국😀"),
+              "“한국😀”无法保存：数据文件用GBK编码，容不下这些字符，请删去或改用别的字。");
+}

@@ -113,6 +113,22 @@ private slots:
         QVERIFY(dialog.isVisible());
     }
 
+    void chooserRefusesWhatGbkCannotHold() {
+        ProgramFolder folder(false);
+        IniFile settings = folder.Settings();
+        TFrmFenLei dialog(settings);
+        dialog.show();
+        Child<QComboBox>(&dialog, "CboFenLei")->setEditText(QStringLiteral("朋友😀"));
+        Child<QPlainTextEdit>(&dialog, "Memo1")->setPlainText(QStringLiteral("备注:한"));
+        ScriptedMessages messages;
+        Click(&dialog, "BtnOk");
+        QCOMPARE(messages.shown.size(), 1);
+        CheckMessage(messages.shown[0],
+                     QStringLiteral("“😀한”无法保存：数据文件用GBK编码，容不下这些字符，请删去或改用别的字。"),
+                     QStringLiteral("无法保存"), MessageIcon::Warning);
+        QVERIFY(dialog.isVisible());
+    }
+
     // --- 命例信息 ---
 
     void detailsShowTheStoredCase() {
@@ -224,6 +240,11 @@ private slots:
         QTest::newRow("-851") << "张三" << "-851" << "x" << yearFault << "年份错误" << warning;
         QTest::newRow("not a number") << "张三" << "年" << "x" << yearFault << "年份错误" << warning;
         QTest::newRow("no note") << "张三" << "1990" << "" << "附加信息不能为空" << "错误" << error;
+        const QString unstorable = QStringLiteral("“%1”无法保存：数据文件用GBK编码，容不下这些字符，请删去或改用别的字。");
+        QTest::newRow("name GBK cannot hold") << "김철수" << "1990" << "x" << unstorable.arg(QStringLiteral("김철수"))
+                                              << "无法保存" << warning;
+        QTest::newRow("note GBK cannot hold") << "张三" << "1990" << "好😀" << unstorable.arg(QStringLiteral("😀"))
+                                              << "无法保存" << warning;
     }
     void detailsChecks() {
         QFETCH(QString, name);

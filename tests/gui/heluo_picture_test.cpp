@@ -6,14 +6,18 @@
 //
 // With MARIVO_HELUO_PNG=<folder> the test also saves both diagrams as PNG
 // files there, to look at them.
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <cmath>
 #include <vector>
 
+#include "widgets/fonts.h"
 #include "gui_fixture.h"
 #include "app/tool_windows/TFrmHeLuo.h"
+#include "tools/heluo_geometry.h"
 
 namespace {
 
@@ -80,6 +84,71 @@ int Within(const std::vector<QPointF>& dots, double from, double to) {
         n += r >= from && r < to;
     }
     return n;
+}
+
+// The cells of a label's characters (blanks take room but no ink), placed
+// as the window places them: each character as wide as the font advances it,
+// the cell as high as the font's em.
+std::vector<QRectF> CharacterCells(const heluo::Text& t, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const QString text = QString::fromStdString(t.text);
+    std::vector<QRectF> cells;
+    qreal x = t.topLeft.x;
+    for (const QChar c : text) {
+        const qreal advance = metrics.horizontalAdvance(c);
+        if (c != u' ') cells.emplace_back(x, t.topLeft.y, advance, QFontInfo(font).pixelSize());
+        x += advance;
+    }
+    return cells;
+}
+
+// Points every half pixel along what the diagram strokes and fills: lines,
+// arcs, circles and the rims of the dots; but not the circles that hold a
+// label (土 金 火 木 水 in their small circles), whose centre lies in `label`.
+std::vector<QPointF> InkPoints(const heluo::Diagram& d, const QRectF& label) {
+    std::vector<QPointF> points;
+    const auto around = [&](heluo::Point c, double radius, double from, double span) {
+        const int steps = std::max(8, static_cast<int>(std::abs(span) * radius * M_PI / 90));
+        for (int i = 0; i <= steps; ++i) {
+            const double a = (from + span * i / steps) * M_PI / 180;
+            points.emplace_back(c.x + radius * std::cos(a), c.y - radius * std::sin(a));
+        }
+    };
+    for (const heluo::Circle& c : d.circles)
+        if (!label.contains(QPointF(c.centre.x, c.centre.y))) around(c.centre, c.radius, 0, 360);
+    for (const heluo::Arc& a : d.arcs) around(a.centre, a.radius, a.startDegrees, a.spanDegrees);
+    for (const heluo::Dot& dot : d.dots) around(dot.centre, heluo::kDotRadius, 0, 360);
+    for (const heluo::Line& l : d.lines) {
+        const double length = std::hypot(l.to.x - l.from.x, l.to.y - l.from.y);
+        const int steps = std::max(1, static_cast<int>(2 * length));
+        for (int i = 0; i <= steps; ++i)
+            points.emplace_back(l.from.x + (l.to.x - l.from.x) * double(i) / steps,
+                                l.from.y + (l.to.y - l.from.y) * double(i) / steps);
+    }
+    return points;
+}
+
+// What overlaps in a diagram: a label's character cell that a stroke or a
+// dot runs through (with a pixel of room all round), or that another
+// label's cell covers. Empty when the picture is clean.
+QStringList Overlaps(const heluo::Diagram& d, const QFont& font) {
+    QStringList found;
+    std::vector<std::pair<QString, QRectF>> cells;
+    for (std::size_t i = 1; i < d.texts.size(); ++i)  // the title stands apart
+        for (const QRectF& cell : CharacterCells(d.texts[i], font))
+            cells.emplace_back(QString::fromStdString(d.texts[i].text), cell);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const QRectF room = cells[i].second.adjusted(-1, -1, 1, 1);
+        for (const QPointF& p : InkPoints(d, cells[i].second))
+            if (room.contains(p)) {
+                found << QStringLiteral("%1 over (%2, %3)").arg(cells[i].first).arg(p.x()).arg(p.y());
+                break;
+            }
+        for (std::size_t j = i + 1; j < cells.size(); ++j)
+            if (cells[j].first != cells[i].first && room.intersects(cells[j].second))
+                found << cells[i].first + QStringLiteral(" over ") + cells[j].first;
+    }
+    return found;
 }
 
 const QColor kRed(255, 0, 0);
@@ -159,6 +228,16 @@ private slots:
             for (int dx = 0; dx < ratio; ++dx) QCOMPARE(image.pixelColor(dx, 100 * ratio), kBlack);
             QCOMPARE(image.pixelColor(ratio, 100 * ratio), kBackground);
         }
+    }
+
+    // With the font the window draws in, no label touches a dot, a line, an
+    // arc or another label, in either diagram.
+    void labelsLeaveRoomForEverythingElse() {
+        const QFont font = FontNamed(kDefaultFontName, heluo::kTextPointSize);
+        const heluo::TextSize size{QFontMetrics(font).horizontalAdvance(QStringLiteral("字")),
+                                   QFontInfo(font).pixelSize()};
+        QCOMPARE(Overlaps(heluo::HeTu(size), font).join(QStringLiteral("; ")), QString());
+        QCOMPARE(Overlaps(heluo::LuoShu(size), font).join(QStringLiteral("; ")), QString());
     }
 
     void savePicturesWhenAsked() {

@@ -1,6 +1,9 @@
 // The perpetual calendar "澄岚万年历": the month buttons at the ends of the
 // calendar, the boxes and their messages, clicks on the sheet, the pillars
 // around 立春 and at 23:00, the painted sheet, and one open window reused.
+//
+// With MARIVO_WNL_PNG=<folder> the test also saves the sheets of December
+// 2033 and January 2034 as PNG files there, to look at them.
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -206,6 +209,30 @@ private slots:
             }
         QVERIFY(blue > 1000);
         QVERIFY(red > 100);
+    }
+
+    // The widest texts are the six-character lunar dates of a leap month
+    // (闰十一月初五 … in December 2033 and January 2034): no ink of any day
+    // may reach a grid line or the sheet's edge.
+    void everyTextStaysInsideItsCell() {
+        ScriptedMessages messages;
+        TFrmWnl w;
+        for (int month : {12, 1}) {
+            SetMoment(w, month == 12 ? 2033 : 2034, month, 1);
+            auto* sheet = Child<QWidget>(&w, "Img1");
+            QImage image(sheet->size(), QImage::Format_RGB32);
+            sheet->render(&image);
+            const QString folder = qEnvironmentVariable("MARIVO_WNL_PNG");  // to look at the sheets
+            if (!folder.isEmpty()) image.save(folder + QStringLiteral("/wnl-%1.png").arg(month));
+            const auto ink = [&](int x, int y) {
+                const QColor c = image.pixelColor(x, y);
+                return c != QColor(255, 255, 200) && c != QColor(Qt::black) && c != QColor(0, 128, 0);  // the day marker
+            };
+            QList<int> columns = {0, 447, 448, 449};
+            for (int k = 1; k <= 6; ++k) columns << k * 64 - 1 << k * 64 + 1;
+            for (int y = 47; y < image.height(); ++y)
+                for (int x : columns) QVERIFY2(!ink(x, y), qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
+        }
     }
 
     void oneOpenCalendarIsReusedAndAClosedOneReplaced() {

@@ -143,6 +143,39 @@ private slots:
         QCOMPARE(folder.Places().ReadSection("福建省").size(), std::size_t(3));
     }
 
+    // 한국😀x would be stored as ???x: refused, naming what cannot be stored.
+    void namesThatGbkCannotHoldAreRefused() {
+        ProgramFolder folder(false);
+        folder.WriteGbk("dat/dili.ini", sample);
+        const std::string before = folder.Places().Snapshot().Serialize();
+        TFrmDiLi editor(folder.Folder());
+        ScriptedMessages messages;
+        Child<QLineEdit>(&editor, "LedtShiName")->setText(QStringLiteral("한국😀x"));
+        SetBoxes(editor, "119", "18", "26", "5");
+        Click(editor, "BtnAdd");
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown[0].text,
+                 QStringLiteral("“한국😀”无法保存：数据文件用GBK编码，容不下这些字符，请删去或改用别的字。"));
+        QCOMPARE(messages.shown[0].icon, MessageIcon::Warning);
+        QCOMPARE(Child<QComboBox>(&editor, "CboShi")->count(), 3);
+        QCOMPARE(folder.Places().Snapshot().Serialize(), before);
+    }
+
+    // A city the file no longer holds (changed behind the editor's back) is
+    // not reported as deleted.
+    void deletionThatDoesNotReachTheFileSaysSo() {
+        ProgramFolder folder(false);
+        folder.WriteGbk("dat/dili.ini", sample);
+        TFrmDiLi editor(folder.Folder());
+        ScriptedMessages messages;
+        folder.WriteGbk("dat/dili.ini", "[福建省]\r\n漳州市=117:39*24:31\r\n");
+        messages.answers = {true};
+        Click(editor, "BtnDelete");  // 福州市, the first city
+        QCOMPARE(messages.shown.size(), 2);
+        QCOMPARE(messages.shown[1].caption, QStringLiteral("错误"));
+        QCOMPARE(Child<QComboBox>(&editor, "CboShi")->count(), 3);
+    }
+
     void nameBoxTakesTenGbkBytes() {
         ProgramFolder folder(false);
         TFrmDiLi editor(folder.Folder());

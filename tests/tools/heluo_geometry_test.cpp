@@ -72,17 +72,18 @@ TEST(HeTu, ArcsLinesAndLabels) {
     EXPECT_EQ(d.texts[0].topLeft, (Point{6, 6}));
     EXPECT_EQ(d.texts[0].colour, kTitleColour);
     EXPECT_EQ(d.texts[0].pointSize, 14);
-    EXPECT_TRUE(HasText(d, "十地", {176, 220}));
-    EXPECT_TRUE(HasText(d, "十地", {248, 220}));
+    // 十地 beside the ring's dots at 180° and 0°, three pixels clear of them
+    EXPECT_TRUE(HasText(d, "十地", {225 - 56 - 26, 225 - 8}));
+    EXPECT_TRUE(HasText(d, "十地", {225 + 56, 225 - 8}));
     EXPECT_TRUE(HasText(d, "五  天", {207, 207}));
     EXPECT_TRUE(HasText(d, "四地", {335, 225}));             // west: no shift
     EXPECT_TRUE(HasText(d, "九天", {395, 225}));
     EXPECT_TRUE(HasText(d, "二地", {225 - 13, 115 - 34}));   // south: up 2h, left w
     EXPECT_TRUE(HasText(d, "七天", {225 - 13, 55 - 34}));
-    EXPECT_TRUE(HasText(d, "三天", {115 - 26, 225}));        // east: left 2w
-    EXPECT_TRUE(HasText(d, "八地", {55 - 26, 225}));
+    EXPECT_TRUE(HasText(d, "三天", {115 - 26 + 3, 225}));    // east: left 2w, less 3 of room
+    EXPECT_TRUE(HasText(d, "八地", {55 - 26 + 3, 225}));
     EXPECT_TRUE(HasText(d, "一天", {225 - 13, 335}));        // north: left w
-    EXPECT_TRUE(HasText(d, "六地", {225 - 13, 395 + 17}));   // … the outer one also down h
+    EXPECT_TRUE(HasText(d, "六地", {225 - 13, 395 + 17 - 3}));  // … the outer one also down h, less 3
 }
 
 TEST(LuoShu, RedAndBlackDots) {
@@ -121,14 +122,14 @@ TEST(LuoShu, CirclesArcsJoinsAndLabels) {
     EXPECT_TRUE(HasText(d, "五   黄", {203, 255}));
     EXPECT_TRUE(HasText(d, "七赤", {395, 225}));
     EXPECT_TRUE(HasText(d, "九紫", {212, 21}));
-    EXPECT_TRUE(HasText(d, "三碧", {29, 225}));
+    EXPECT_TRUE(HasText(d, "三碧", {29 + 3, 225}));
     EXPECT_TRUE(HasText(d, "一白", {212, 395}));
-    // the corner names at radius 175, 5° past the corner: (337, 91) at 50°,
-    // (91, 113) at 140°, (113, 359) at 230°, (359, 337) at 320°
-    EXPECT_TRUE(HasText(d, "二黑", {337, 91}));
-    EXPECT_TRUE(HasText(d, "四绿", {91 - 39 - 2, 113 - 28}));
-    EXPECT_TRUE(HasText(d, "八白", {113 - 26, 359 + 6}));
-    EXPECT_TRUE(HasText(d, "六白", {359 + 4, 337 + 6}));
+    // the corner names centred at radius 140, 5° past the corner: (315, 118)
+    // at 50°, (118, 135) at 140°, (135, 332) at 230°, (332, 315) at 320°
+    EXPECT_TRUE(HasText(d, "二黑", {315 - 13, 118 - 8}));
+    EXPECT_TRUE(HasText(d, "四绿", {118 - 13, 135 - 8}));
+    EXPECT_TRUE(HasText(d, "八白", {135 - 13, 332 - 8}));
+    EXPECT_TRUE(HasText(d, "六白", {332 - 13, 315 - 8}));
 }
 
 }  // namespace

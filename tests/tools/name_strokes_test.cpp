@@ -66,8 +66,23 @@ TEST(StrokesOf, CountsOfSingleCharacters) {
     struct Case {
         const char* text;
         int strokes;
-    } cases[] = {{"啊", 10}, {"一", 1}, {"张", 7}, {"葛", 12}, {"齄", 23}};
+    } cases[] = {{"啊", 11}, {"一", 1}, {"张", 11}, {"葛", 15}, {"齄", 23}};
     for (const Case& c : cases) EXPECT_EQ(hanzi.StrokesOf(c.text), c.strokes) << c.text;
+}
+
+// The counts name numerology uses: the 康熙 strokes of the traditional form
+// (张 as 張), a radical counted as its full form (海 with 水, 玲 with 玉, 陈 with
+// 阜, 郑 with 邑, 胡 with 肉), a radical standing alone as written (王 4), and
+// the numerals by their value (九 9).
+TEST(StrokesOf, KangxiCountsOfCommonSurnamesAndNames) {
+    CHanZi hanzi(kShippedTable);
+    const std::pair<const char*, int> counts[] = {
+        {"张", 11}, {"王", 4},  {"李", 7},  {"刘", 15}, {"陈", 16}, {"杨", 13}, {"黄", 12}, {"赵", 14}, {"吴", 7},
+        {"周", 8},  {"徐", 10}, {"孙", 10}, {"马", 10}, {"朱", 6},  {"胡", 11}, {"郭", 15}, {"何", 7},  {"林", 8},
+        {"罗", 20}, {"高", 10}, {"郑", 19}, {"梁", 11}, {"谢", 17}, {"宋", 7},  {"唐", 10}, {"许", 11}, {"韩", 17},
+        {"冯", 12}, {"邓", 19}, {"海", 11}, {"玲", 10}, {"叶", 15}, {"九", 9},  {"十", 10}, {"五", 5},
+    };
+    for (auto [character, strokes] : counts) EXPECT_EQ(hanzi.StrokesOf(character), strokes) << character;
 }
 
 TEST(StrokesOf, FailuresGiveZeroAndSayWhy) {
@@ -112,16 +127,16 @@ TEST(StrokesOf, DamagedOrMissingTable) {
 }
 
 TEST(CalcGrids, SingleAndCompoundSurnames) {
-    // 张 7, 三 3, 王 4, 明 8, 亮 9, 欧 8, 阳 6, 诸 10, 葛 12
+    // 张 11, 三 3, 王 4, 明 8, 亮 9, 欧 15, 阳 17, 诸 16, 葛 15
     struct Case {
         bool single;
         const char* name;
         int tian, di, ren, zong, wai;
     } cases[] = {
-        {true, "张三", 8, 4, 10, 10, 2},         // 外格 of a one-character given name is 2
+        {true, "张三", 12, 4, 14, 14, 2},         // 外格 of a one-character given name is 2
         {true, "王明亮", 5, 17, 12, 21, 10},     // 外格 = last character + 1
-        {false, "欧阳明", 14, 9, 14, 22, 9},     // 地格 = last + 1, 外格 = first + 1
-        {false, "诸葛亮明", 22, 17, 21, 39, 18}, // 外格 = first + last
+        {false, "欧阳明", 32, 9, 25, 40, 16},     // 地格 = last + 1, 外格 = first + 1
+        {false, "诸葛亮明", 31, 17, 24, 48, 24}, // 外格 = first + last
     };
     for (const Case& c : cases) {
         CHanZi hanzi(kShippedTable);
@@ -182,8 +197,8 @@ TEST(NameGrids, GridAndCharacterTexts) {
     NameGrids g;
     ASSERT_TRUE(hanzi.CalcGrids(true, "张三", g));
     EXPECT_EQ(GridText("张三", g),
-              "姓名:张三\n张:7画 三:3画 \n\n天格8画,五行属金。\n\n地格4画,五行属火。\n\n"
-              "人格10画,五行属水。\n\n总格10画,五行属水。\n\n外格2画,五行属木。");
+              "姓名:张三\n张:11画 三:3画 \n\n天格12画,五行属木。\n\n地格4画,五行属火。\n\n"
+              "人格14画,五行属火。\n\n总格14画,五行属火。\n\n外格2画,五行属木。");
     EXPECT_EQ(CharacterText("啊", 10), "啊字:10画,五行属:水。");
     EXPECT_EQ(CharacterText("阿", 11), "阿字:11画,五行属:木。");
 }

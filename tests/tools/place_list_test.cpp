@@ -135,4 +135,27 @@ TEST(PlaceList, ShippedPlaceFileIsSound) {
     EXPECT_EQ(file.ReadSection("台湾省").front(), "台北市");
 }
 
+// Each province is led by its capital, each municipality by the district of
+// its government; the places of today carry today's names.
+TEST(PlaceList, ShippedPlacesStartWithTheCapitalAndUseTodaysNames) {
+    IniDocument file = IniDocument::Load(places::PlaceFilePath(MARIVO_SOURCE_DIR));
+    const char* const capitals[places::kNoPlaceProvince] = {
+        "福州市", "东城区", "和平区", "石家庄市", "太原市", "呼和浩特市", "沈阳市", "长春市", "哈尔滨市",
+        "黄浦区", "南京市", "杭州市", "合肥市", "南昌市", "济南市", "郑州市", "武汉市", "长沙市",
+        "广州市", "南宁市", "海口市", "成都市", "渝中区", "贵阳市", "昆明市", "拉萨市", "西安市",
+        "兰州市", "西宁市", "银川市", "乌鲁木齐市", "台北市", "中西区", "花地玛堂区",
+    };
+    for (int p = 0; p < places::kNoPlaceProvince; ++p)
+        EXPECT_EQ(file.ReadSection(places::kProvinces[p]).front(), capitals[p]) << places::kProvinces[p];
+    const struct { const char* province; const char* before; const char* now; } renamed[] = {
+        {"重庆市", "梁平县", "梁平区"}, {"重庆市", "武隆县", "武隆区"}, {"浙江省", "临安市", "临安区"},
+        {"山东省", "即墨市", "即墨区"}, {"福建省", "长乐市", "长乐区"}, {"青海省", "湟中县", "湟中区"},
+    };
+    std::string value;
+    for (const auto& r : renamed) {
+        EXPECT_FALSE(file.Find(r.province, r.before, value)) << r.before;
+        EXPECT_TRUE(file.Find(r.province, r.now, value)) << r.now;
+    }
+}
+
 }  // namespace

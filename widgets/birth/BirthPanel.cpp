@@ -185,6 +185,10 @@ bool BirthPanel::ReadPanel(BirthData& birth) {
         Edtname->setFocus();
         return false;
     }
+    if (!StorableInGbk(window(), {Edtname->text()})) {
+        Edtname->setFocus();
+        return false;
+    }
     const int year = NumberOr(EdtYear->text(), kNotAYear);
     if (!IsEnterableYear(year)) {
         Messages().Notice(window(), PersonWord() + kYearRangeFault, kYearFaultCaption, MessageIcon::Warning);
