@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "app/BirthPanel.h"
+#include "app/ChartPictureWidget.h"
 #include "app/TFrmMain.h"
 #include "app/case_tree.h"
 #include "app/message_box.h"
@@ -148,6 +149,7 @@ void TFrmMain::BtoNewClick() {
 
 void TFrmMain::LeaveSavedCase() {
     Redtbazi->clear();
+    ImgBaZi->SetPicture({});
     savedCaseMode = false;
     Redtbazi->document()->setModified(false);
     chartReady = false;
