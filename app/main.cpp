@@ -4,9 +4,12 @@
 #include "app/TFrmMain.h"
 #include "app/fonts.h"
 #include "app/message_box.h"
+#include "app/pdf_command.h"
 #include "app/qt_translation.h"
 
 int main(int argc, char** argv) {
+    if (AsksForPdf(argc, argv)) return RunPdfCommand(argc, argv);
+    UseChineseLocale();  // before the application reads the system locale
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     InstallFontSubstitutes();

@@ -6,17 +6,12 @@
 #include <string>
 
 #include "engine/CYiDate.h"
+#include "engine/birth_spec.h"  // ParseDateFields, ParseTime, ParseYear
 #include "engine/lunar_text.h"  // LunarMonthDayText
 
 // "YYYY-MM-DD" (a leading '-' for years BC) into an astronomical date; false
 // with the calendar's message when it is no valid date of −850..2100.
 bool ParseSolarDate(const CYiDate& cal, const std::string& text, CalDate& date, std::string& message);
-// The same form read as a lunar date, without checking it against the calendar.
-bool ParseDateFields(const std::string& text, CalDate& date);
-// "HH:MM".
-bool ParseTime(const std::string& text, CalDate& date);
-// A year as users write it, into the astronomical year.
-bool ParseYear(const std::string& text, int& year);
 
 // "2000-02-04" and "2000-02-04 20:40" with the astronomical year (JSON).
 std::string IsoDate(const CalDate& d);
