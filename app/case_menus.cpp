@@ -50,7 +50,7 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
         {},
     });
     QAction* exit = AddMenuItem(file, "TmExit", "退出(&X)");
-    exit->setShortcut(QKeySequence::Quit);
+    SetStandardKeys(exit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     PopMingLi = new QMenu(this);
@@ -81,10 +81,10 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
     // selected case while the tree has the focus (in the report view it
     // deletes text).
     QAction* find = findChild<QAction*>(QStringLiteral("TmFind"));
-    find->setShortcut(QKeySequence::Find);
+    SetStandardKeys(find, QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_F));
     addAction(find);
     QAction* remove = findChild<QAction*>(QStringLiteral("TmDeleteCase"));
-    remove->setShortcut(QKeySequence::Delete);
+    SetStandardKeys(remove, QKeySequence::Delete, QKeySequence(Qt::Key_Delete));
     remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     Tree->addAction(remove);
 

@@ -59,7 +59,7 @@ void TFrmMain::BuildToolMenus() {
         {"TmEndInfo", "命稿结尾信息(&E)", &TFrmMain::TmEndInfoClick},
     });
     QAction* help = AddMenuItem(AddNamedMenu(menuBar(), "MenuHelp", "帮助(&H)"), "TmHelp", "软件帮助(&H)");
-    help->setShortcut(QKeySequence::HelpContents);
+    SetStandardKeys(help, QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
     connect(help, &QAction::triggered, this, &TFrmMain::TmHelpClick);
 }
 

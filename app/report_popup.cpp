@@ -36,9 +36,11 @@ QMenu* BuildReportPopup(QTextEdit& view) {
     QAction* restyle = AddItem(menu, "TmSetText", "设置选中文本(&F)", [v] { RestyleSelection(*v, v->window()); });
     menu->addSeparator();
     AddItem(menu, "TmLoadReport", "导入命稿(&I)", [v] { ImportReport(*v, v->window()); });
-    AddItem(menu, "TmSaveAs", "另存为(&A)", [v] { SaveReportAs(*v, v->window()); })->setShortcut(QKeySequence::SaveAs);
-    AddItem(menu, "TmPrint", "打印(&P)", [v] { PrintReport(*v, v->window()); })->setShortcut(QKeySequence::Print);
+    QAction* saveAs = AddItem(menu, "TmSaveAs", "另存为(&A)", [v] { SaveReportAs(*v, v->window()); });
+    QAction* print = AddItem(menu, "TmPrint", "打印(&P)", [v] { PrintReport(*v, v->window()); });
     AddItem(menu, "TmExportPdf", "导出PDF(&E)", [v] { ExportReportPdf(*v, v->window()); });
+    SetStandardKeys(saveAs, QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    SetStandardKeys(print, QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P));
 
     QObject::connect(menu, &QMenu::aboutToShow, menu, [=] {
         const bool selection = v->textCursor().hasSelection();
