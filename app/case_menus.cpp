@@ -1,5 +1,5 @@
 // The main window's case library controls: the menu "文件(&F)", the tree's
-// popup menu PopMingLi with its enabling rules and the "移动到(&M)" submenu, and
+// popup menu PopMingLi with its enabling rules and the "移动到" submenu, and
 // the buttons "存新"/"存旧" and "新建".
 #include <QEvent>
 #include <QHeaderView>
@@ -59,7 +59,7 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
         {"TmViewCase", "查看命例(&V)", &TFrmMain::TmViewCaseClick},
         {"TmEditCase", "编辑命例(&E)", &TFrmMain::TmEditCaseClick},
     });
-    // "移动到(&M)" lists the other categories, filled when the menu opens.
+    // "移动到" lists the other categories, filled when the menu opens.
     moveMenu_ = AddNamedMenu(PopMingLi, "MenuMoveTo", "移动到(&M)");
     moveMenu_->menuAction()->setObjectName(QStringLiteral("TmMoveCase"));
     AddMenuItems(PopMingLi, this, {
