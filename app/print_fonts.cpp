@@ -84,7 +84,9 @@ QString MakePrintCopy(const QString& family) {
 }  // namespace
 
 QString PrintFamily(const QFont& font) {
-    const QRawFont face = QRawFont::fromFont(font, QFontDatabase::SimplifiedChinese);
+    // The installed font that the name stands for ("宋体" for a Noto face),
+    // not the fallback that would write its Chinese.
+    const QRawFont face = QRawFont::fromFont(font);
     if (!face.isValid()) return font.family();
     const QString family = face.familyName();
     static QHash<QString, QString> printFamilies;
