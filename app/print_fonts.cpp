@@ -1,6 +1,7 @@
 #include "app/print_fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHash>
 #include <QRawFont>
 #include <QTextBlock>
@@ -84,15 +85,22 @@ QString MakePrintCopy(const QString& family) {
 }  // namespace
 
 QString PrintFamily(const QFont& font) {
-    // The installed font that the name stands for ("宋体" for a Noto face),
-    // not the fallback that would write its Chinese.
-    const QRawFont face = QRawFont::fromFont(font);
+    const QRawFont face = QRawFont::fromFont(font, QFontDatabase::SimplifiedChinese);
     if (!face.isValid()) return font.family();
     const QString family = face.familyName();
     static QHash<QString, QString> printFamilies;
     auto it = printFamilies.find(family);
     if (it == printFamilies.end()) it = printFamilies.insert(family, MakePrintCopy(family));
     return it.value();
+}
+
+QStringList PrintFamilies(const QFont& font) {
+    const QString chinese = PrintFamily(font);
+    // A Latin face the user chose keeps its letters; its Chinese comes from
+    // the copy of the fallback rather than from the fallback itself.
+    if (QFontDatabase::writingSystems(QFontInfo(font).family()).contains(QFontDatabase::SimplifiedChinese))
+        return {chinese};
+    return {font.family(), chinese};
 }
 
 std::unique_ptr<QTextDocument> PrintableCopy(const QTextDocument& document, int start, int end) {
@@ -107,25 +115,25 @@ std::unique_ptr<QTextDocument> PrintableCopy(const QTextDocument& document, int 
     const QFont base = document.defaultFont();
     struct Run {
         int start, length;
-        QString family;
+        QStringList families;
     };
     std::vector<Run> runs;
     for (QTextBlock block = copy->begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             runs.push_back({fragment.position(), fragment.length(),
-                            PrintFamily(fragment.charFormat().font().resolve(base))});
+                            PrintFamilies(fragment.charFormat().font().resolve(base))});
         }
     QTextCursor cursor(copy.get());
     for (const Run& run : runs) {
         cursor.setPosition(run.start);
         cursor.setPosition(run.start + run.length, QTextCursor::KeepAnchor);
         QTextCharFormat format;
-        format.setFontFamilies(QStringList{run.family});
+        format.setFontFamilies(run.families);
         cursor.mergeCharFormat(format);
     }
     QFont printBase = base;
-    printBase.setFamilies(QStringList{PrintFamily(base)});
+    printBase.setFamilies(PrintFamilies(base));
     copy->setDefaultFont(printBase);
     return copy;
 }

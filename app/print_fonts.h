@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QTextDocument;
@@ -22,6 +23,10 @@ inline const QString kPrintCopyPrefix = QStringLiteral("Marivo Print ");
 // that it resolves to, or that font's own family when it maps no radical
 // to a shared glyph (or no copy can be made). Copies are made once per run.
 QString PrintFamily(const QFont& font);
+
+// The families to print a text of `font` with: the print family of a CJK
+// font; a Latin font first and the print family for its Chinese after it.
+QStringList PrintFamilies(const QFont& font);
 
 // A copy of the document (or of its part from `start` to `end`, when
 // given) whose text is set in the print families.
