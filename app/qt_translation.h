@@ -17,5 +17,7 @@ bool InstallQtChineseTranslation(const QString& folder = QtTranslationsFolder())
 // writes them ("2026/12/10 23:58", not "10 Dec 2026 23:58:00"). Qt's file
 // dialogs take them from the system locale, which is read from the
 // environment, so this runs before the application object is made; the
-// other categories of the user's locale stay as they are.
+// other categories of the user's locale stay as they are. Where the system
+// lacks the Chinese locale (zh_CN.UTF-8) only Qt's own default changes.
 void UseChineseLocale();
+bool ChineseLocaleInstalled();
