@@ -29,15 +29,17 @@ bool ChineseLocaleInstalled() {
 }
 
 void UseChineseLocale() {
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     // A locale the C library does not have would leave the whole program
     // in the "C" locale (window titles, input methods): then Qt's dialogs
-    // keep the user's own.
-    if (!ChineseLocaleInstalled()) return;
-    // LC_ALL would outrank LC_TIME; as LANG it still stands for the rest.
-    if (!qEnvironmentVariableIsEmpty("LC_ALL")) {
-        qputenv("LANG", qgetenv("LC_ALL"));
-        qunsetenv("LC_ALL");
+    // keep the user's own. Qt reads the environment at its first look at
+    // any locale, so this comes first.
+    if (ChineseLocaleInstalled()) {
+        // LC_ALL would outrank LC_TIME; as LANG it still stands for the rest.
+        if (!qEnvironmentVariableIsEmpty("LC_ALL")) {
+            qputenv("LANG", qgetenv("LC_ALL"));
+            qunsetenv("LC_ALL");
+        }
+        qputenv("LC_TIME", kChineseLocale);
     }
-    qputenv("LC_TIME", kChineseLocale);
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
 }
