@@ -7,16 +7,11 @@
 
 #include "engine/calendar/CYiDate.h"
 #include "engine/calendar/lunar_text.h"  // LunarMonthDayText
+#include "engine/chart/birth_spec.h"  // ParseDateFields, ParseTime, ParseYear
 
 // "YYYY-MM-DD" (a leading '-' for years BC) into an astronomical date; false
 // with the calendar's message when it is no valid date of −850..2100.
 bool ParseSolarDate(const CYiDate& cal, const std::string& text, CalDate& date, std::string& message);
-// The same form read as a lunar date, without checking it against the calendar.
-bool ParseDateFields(const std::string& text, CalDate& date);
-// "HH:MM".
-bool ParseTime(const std::string& text, CalDate& date);
-// A year as users write it, into the astronomical year.
-bool ParseYear(const std::string& text, int& year);
 // The value of --clock: "local" (the birthplace's clock time, summer time
 // deducted) or "standard" (standard time of 120° E).
 bool ParseClock(const std::string& text, bool& localClock);

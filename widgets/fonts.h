@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 inline const QString kDefaultFontName = QStringLiteral("宋体");
 
@@ -15,3 +16,16 @@ void InstallFontSubstitutes();
 // A font by its stored name (e.g. "宋体") and size in points (12 for a size
 // of 0 or less, at most 200).
 QFont FontNamed(const QString& name, int pointSize);
+
+// Whether the report's columns stay aligned in this family: a Chinese
+// character exactly as wide as two ASCII ones, and every ASCII character
+// as wide as any other.
+bool LinesUpColumns(const QString& family);
+
+// The installed families for the report, those that line up the columns
+// first (each group in the database's order).
+struct FontChoices {
+    QStringList aligned;
+    QStringList others;
+};
+FontChoices ReportFontChoices();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <initializer_list>
 
@@ -11,6 +12,14 @@ inline QAction* AddMenuItem(QMenu* menu, const char* name, const char* text) {
     QAction* action = menu->addAction(QString::fromUtf8(text));
     action->setObjectName(QString::fromLatin1(name));
     return action;
+}
+
+// The platform's keys for a standard command, or the usual desktop key
+// where the platform names none (Qt's Windows-style scheme, for one, has
+// no key for Save As or Quit).
+inline void SetStandardKeys(QAction* action, QKeySequence::StandardKey command, const QKeySequence& usual) {
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    action->setShortcuts(keys.isEmpty() ? QList<QKeySequence>{usual} : keys);
 }
 
 // A submenu of a menu bar or of a menu: its text given as UTF-8, its object

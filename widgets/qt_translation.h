@@ -12,3 +12,12 @@ QString QtTranslationsFolder();
 // False when it is not there or cannot be read: Qt's texts stay English and
 // the program runs on.
 bool InstallQtChineseTranslation(const QString& folder = QtTranslationsFolder());
+
+// Dates, times and sizes in the program's dialogs as a Chinese desktop
+// writes them ("2026/12/10 23:58", not "10 Dec 2026 23:58:00"). Qt's file
+// dialogs take them from the system locale, which is read from the
+// environment, so this runs before the application object is made; the
+// other categories of the user's locale stay as they are. Where the system
+// lacks the Chinese locale (zh_CN.UTF-8) only Qt's own default changes.
+void UseChineseLocale();
+bool ChineseLocaleInstalled();

@@ -11,6 +11,21 @@ const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 
 // Text whose top-left corner lies at (x, y).
+QFont PillarFont() { return FontNamed(kDefaultFontName, 16); }
+
+QFont IndexFont() {
+    // The index keeps the bold of the pillars above it.
+    QFont font = FontNamed(kDefaultFontName, 11);
+    font.setBold(true);
+    return font;
+}
+
+// The top of the marriage index line, below 乙命's fourth pillar.
+int IndexTop(int ch) { return 2 * ch + 43 + 4 * (ch + 20); }
+
+// A little paper between the index and the upper roll.
+constexpr int kRollMargin = 4;
+
 void TextAt(QPainter& p, int x, int y, const QString& text) {
     p.drawText(x, y + p.fontMetrics().ascent(), text);
 }
@@ -34,7 +49,14 @@ void PaintPerson(QPainter& p, const ChartPicture& picture, int person, int x, in
 ChartPictureWidget::ChartPictureWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ImgBaZi"));
     setFixedWidth(118);
+    setMinimumHeight((TextBottom() + kRollMargin) * FestiveBackgroundHeight() / FestiveRollTop() + 1);
 }
+
+int ChartPictureWidget::TextBottom() {
+    return IndexTop(QFontMetrics(PillarFont()).height()) + QFontMetrics(IndexFont()).height();
+}
+
+int ChartPictureWidget::RollTop() const { return height() * FestiveRollTop() / FestiveBackgroundHeight(); }
 
 void ChartPictureWidget::SetPicture(const ChartPicture& picture) {
     picture_ = picture;
@@ -47,17 +69,14 @@ void ChartPictureWidget::paintEvent(QPaintEvent*) {
     p.drawImage(rect(), FestiveBackground());
     if (!picture_.valid) return;
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(FontNamed(kDefaultFontName, 16));
+    p.setFont(PillarFont());
     const int cw = p.fontMetrics().horizontalAdvance(QStringLiteral("正"));
     const int ch = p.fontMetrics().height();
     p.setPen(kRed);
     PaintPerson(p, picture_, 0, 2, ch);
     p.setPen(kBlue);
     PaintPerson(p, picture_, 1, 2 + 3 * cw, ch);
-    // The index keeps the bold of the pillars above it.
-    QFont index = FontNamed(kDefaultFontName, 11);
-    index.setBold(true);
-    p.setFont(index);
+    p.setFont(IndexFont());
     p.setPen(kRed);
-    TextAt(p, 5, 2 * ch + 43 + 4 * (ch + 20), QStringLiteral("婚配指数=%1分").arg(picture_.marriageIndex));
+    TextAt(p, 5, IndexTop(ch), QStringLiteral("婚配指数=%1分").arg(picture_.marriageIndex));
 }

@@ -15,6 +15,13 @@ public:
     void SetPicture(const ChartPicture& picture);
     const ChartPicture& Picture() const { return picture_; }
 
+    // Where the written part ends (the foot of the marriage index) and
+    // where the background's scroll rolls begin, at the picture's height:
+    // the picture is never lower than the height at which the text stays
+    // clear of the rolls.
+    static int TextBottom();
+    int RollTop() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

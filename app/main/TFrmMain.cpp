@@ -32,6 +32,10 @@
 namespace {
 
 constexpr int kMinTreeWidth = 30;
+// A first run opens at a size at which the report and the chart picture
+// are readable and which fits a 1366 × 768 screen with its panel.
+constexpr int kFirstRunWidth = 1120;
+constexpr int kFirstRunHeight = 660;
 
 // The program folder, always with a trailing "/".
 std::string FolderWithSlash(std::string folder) {
@@ -176,7 +180,7 @@ void TFrmMain::FormShow() {
 
 void TFrmMain::RestoreWindowState() {
     const IniDocument ini = settings_->Snapshot();
-    resize(ini.ReadInteger("winpos", "width", 400), ini.ReadInteger("winpos", "height", 400));
+    resize(ini.ReadInteger("winpos", "width", kFirstRunWidth), ini.ReadInteger("winpos", "height", kFirstRunHeight));
     move(OnScreenPosition({ini.ReadInteger("winpos", "left", 10), ini.ReadInteger("winpos", "top", 10)}, size()));
     switch (ini.ReadInteger("winpos", "state", 0)) {
     case 1: setWindowState(Qt::WindowMinimized); break;
@@ -187,9 +191,7 @@ void TFrmMain::RestoreWindowState() {
     centralWidget()->layout()->activate();
     Splitter1->setSizes({tree, std::max(1, Splitter1->width() - Splitter1->handleWidth() - tree)});
 
-    QString fontName = QString::fromStdString(ini.ReadString("minggao", "fname", kDefaultFontName.toStdString()));
-    if (fontName.trimmed().isEmpty()) fontName = kDefaultFontName;
-    Redtbazi->setFont(FontNamed(fontName, ini.ReadInteger("minggao", "fsize", 12)));
+    Redtbazi->setFont(StoredReportFont(ini));
     SetReportBackground(*Redtbazi, FromWindowsColor(ini.ReadInteger("minggao", "bcolor", kDefaultBackground)));
 
     panelA_->SelectPlace(ini.ReadInteger("winpos", "sheng", 0), ini.ReadInteger("winpos", "shi", 0));
@@ -256,6 +258,10 @@ void TFrmMain::BtnPaiClick() {
     currentCase.a = CasePersonFrom(inputA);
     currentCase.b = CasePersonFrom(inputB);
     engine_->showReport = 1;
+    // A disabled button hands its focus on to the next control, "存新",
+    // where the next Space or Enter would store a case; the report view is
+    // a harmless place for it.
+    Redtbazi->setFocus();
     BtnPai->setEnabled(false);
     const bool ok = engine_->ComputeCouple(inputA, inputB);
     BtnPai->setEnabled(true);

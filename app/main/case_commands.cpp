@@ -13,6 +13,7 @@
 #include "widgets/messages/write_failure.h"
 #include "app/case_dialogs/TFrmFenLei.h"
 #include "app/case_dialogs/TFrmInfo.h"
+#include "app/main/ChartPictureWidget.h"
 #include "cases/file_copy.h"
 #include "cases/store_layout.h"
 #include "engine/chart/CBaZiEx.h"
@@ -153,6 +154,7 @@ void TFrmMain::BtoNewClick() {
 
 void TFrmMain::LeaveSavedCase() {
     Redtbazi->clear();
+    ImgBaZi->SetPicture({});
     savedCaseMode = false;
     Redtbazi->document()->setModified(false);
     chartReady = false;

@@ -36,41 +36,57 @@ QString Caption(QString text) { return text.replace(u'&', QStringLiteral("&&"));
 }  // namespace
 
 void TFrmMain::BuildCaseMenus(QMenu* file) {
-    QAction* save = AddMenuItem(file, "TmSave", "保存八字");
+    QAction* save = AddMenuItem(file, "TmSave", "保存八字(&S)");
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save, &QAction::triggered, this, &TFrmMain::SaveCase);
+    // The report's own file commands, the same as in its popup menu.
+    for (const char* name : {"TmSaveAs", "TmExportPdf", "TmPrint"})
+        file->addAction(findChild<QAction*>(QString::fromLatin1(name)));
     AddMenuItems(file, this, {
         {},
-        {"TmImport", "导入历史记录", &TFrmMain::TmImportClick},
-        {"TmExport", "导出历史记录", &TFrmMain::TmExportClick},
-        {"TmClear", "清除历史记录", &TFrmMain::TmClearClick},
+        {"TmImport", "导入历史记录(&I)", &TFrmMain::TmImportClick},
+        {"TmExport", "导出历史记录(&O)", &TFrmMain::TmExportClick},
+        {"TmClear", "清除历史记录(&C)", &TFrmMain::TmClearClick},
         {},
     });
-    connect(AddMenuItem(file, "TmExit", "退出"), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = AddMenuItem(file, "TmExit", "退出(&X)");
+    SetStandardKeys(exit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     PopMingLi = new QMenu(this);
     PopMingLi->setObjectName(QStringLiteral("PopMingLi"));
     AddMenuItems(PopMingLi, this, {
-        {"TmViewCase", "查看命例", &TFrmMain::TmViewCaseClick},
-        {"TmEditCase", "编辑命例", &TFrmMain::TmEditCaseClick},
+        {"TmViewCase", "查看命例(&V)", &TFrmMain::TmViewCaseClick},
+        {"TmEditCase", "编辑命例(&E)", &TFrmMain::TmEditCaseClick},
     });
     // "移动到" lists the other categories, filled when the menu opens.
-    moveMenu_ = AddNamedMenu(PopMingLi, "MenuMoveTo", "移动到");
+    moveMenu_ = AddNamedMenu(PopMingLi, "MenuMoveTo", "移动到(&M)");
     moveMenu_->menuAction()->setObjectName(QStringLiteral("TmMoveCase"));
     AddMenuItems(PopMingLi, this, {
-        {"TmDeleteCase", "删除命例", &TFrmMain::TmDeleteCaseClick},
+        {"TmDeleteCase", "删除命例(&D)", &TFrmMain::TmDeleteCaseClick},
         {},
-        {"TmAddClass", "增加类别", &TFrmMain::TmAddClassClick},
-        {"TmRenameClass", "修改类名", &TFrmMain::TmRenameClassClick},
-        {"TmDeleteClass", "删除类别", &TFrmMain::TmDeleteClassClick},
-        {"TmEditClassFile", "编辑类别文件", &TFrmMain::TmEditClassFileClick},
+        {"TmAddClass", "增加类别(&A)", &TFrmMain::TmAddClassClick},
+        {"TmRenameClass", "修改类名(&R)", &TFrmMain::TmRenameClassClick},
+        {"TmDeleteClass", "删除类别(&L)", &TFrmMain::TmDeleteClassClick},
+        {"TmEditClassFile", "编辑类别文件(&W)", &TFrmMain::TmEditClassFileClick},
         {},
-        {"TmFind", "查找", &TFrmMain::TmFindClick},
-        {"TmShowAll", "显示全部命例", &TFrmMain::TmShowAllClick},
+        {"TmFind", "查找(&F)", &TFrmMain::TmFindClick},
+        {"TmShowAll", "显示全部命例(&S)", &TFrmMain::TmShowAllClick},
         {},
-        {"TmExpand", "展开", &TFrmMain::TmExpandClick},
-        {"TmCollapse", "收缩", &TFrmMain::TmCollapseClick},
+        {"TmExpand", "展开(&X)", &TFrmMain::TmExpandClick},
+        {"TmCollapse", "收缩(&C)", &TFrmMain::TmCollapseClick},
     });
+
+    // Ctrl+F searches from anywhere in the window; Delete removes the
+    // selected case while the tree has the focus (in the report view it
+    // deletes text).
+    QAction* find = findChild<QAction*>(QStringLiteral("TmFind"));
+    SetStandardKeys(find, QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_F));
+    addAction(find);
+    QAction* remove = findChild<QAction*>(QStringLiteral("TmDeleteCase"));
+    SetStandardKeys(remove, QKeySequence::Delete, QKeySequence(Qt::Key_Delete));
+    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    Tree->addAction(remove);
 
     // Long case labels scroll sideways instead of being cut short.
     Tree->header()->setStretchLastSection(false);

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kWidth = 120;
 constexpr int kHeight = 500;
+constexpr int kRollTop = kHeight - 66;
 
 // Paper: warm light red in the middle, deeper towards the edges, with a
 // fixed sprinkle of fibres so that it reads as paper.
@@ -83,8 +84,8 @@ QImage Paint() {
     p.setRenderHint(QPainter::Antialiasing);
     PaintPaper(p);
     PaintBrushStroke(p);
-    PaintRoll(p, kHeight - 66);
-    PaintRoll(p, kHeight - 38);
+    PaintRoll(p, kRollTop);
+    PaintRoll(p, kRollTop + 28);
     return image;
 }
 
@@ -94,3 +95,6 @@ const QImage& FestiveBackground() {
     static const QImage image = Paint();
     return image;
 }
+
+int FestiveBackgroundHeight() { return kHeight; }
+int FestiveRollTop() { return kRollTop; }

@@ -6,3 +6,8 @@
 #include <QImage>
 
 const QImage& FestiveBackground();
+
+// The picture's height and the top of its upper scroll roll, in its own
+// pixels.
+int FestiveBackgroundHeight();
+int FestiveRollTop();

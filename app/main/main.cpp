@@ -5,8 +5,11 @@
 #include "widgets/fonts.h"
 #include "widgets/messages/message_box.h"
 #include "widgets/qt_translation.h"
+#include "app/main/pdf_command.h"
 
 int main(int argc, char** argv) {
+    if (AsksForPdf(argc, argv)) return RunPdfCommand(argc, argv);
+    UseChineseLocale();  // before the application reads the system locale
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     InstallFontSubstitutes();

@@ -34,38 +34,38 @@ void ShowModal(Args&&... args) {
 
 void TFrmMain::BuildToolMenus() {
     AddMenuItems(AddNamedMenu(menuBar(), "MenuKnowledge", "命理知识(&S)"), this, {
-        {"TmPingYu", "八字断语", &TFrmMain::TmPingYuClick},
-        {"TmHeLuo", "河洛图像", &TFrmMain::TmHeLuoClick},
-        {"TmZhiShi", "相关知识", &TFrmMain::TmZhiShiClick},
+        {"TmPingYu", "八字断语(&B)", &TFrmMain::TmPingYuClick},
+        {"TmHeLuo", "河洛图像(&H)", &TFrmMain::TmHeLuoClick},
+        {"TmZhiShi", "相关知识(&X)", &TFrmMain::TmZhiShiClick},
     });
     AddMenuItems(AddNamedMenu(menuBar(), "MenuTools", "辅助工具(&T)"), this, {
-        {"Tmfangtui", "反推八字", &TFrmMain::TmfangtuiClick},
-        {"TmHuaiYun", "测怀孕", &TFrmMain::TmHuaiYunClick},
-        {"TmTestName", "巧猜姓氏", &TFrmMain::TmTestNameClick},
-        {"TmHanZi", "姓名与五行", &TFrmMain::TmHanZiClick},
+        {"Tmfangtui", "反推八字(&F)", &TFrmMain::TmfangtuiClick},
+        {"TmHuaiYun", "测怀孕(&C)", &TFrmMain::TmHuaiYunClick},
+        {"TmTestName", "巧猜姓氏(&Q)", &TFrmMain::TmTestNameClick},
+        {"TmHanZi", "姓名与五行(&X)", &TFrmMain::TmHanZiClick},
         {},
-        {"TmDiLi", "经纬度设置", &TFrmMain::TmDiLiClick},
-        {"TmWnl", "万年历", &TFrmMain::TmWnlClick},
+        {"TmDiLi", "经纬度设置(&J)", &TFrmMain::TmDiLiClick},
+        {"TmWnl", "万年历(&W)", &TFrmMain::TmWnlClick},
     });
     QMenu* options = AddNamedMenu(menuBar(), "MenuOptions", "选项(&O)");
-    QMenu* looks = AddNamedMenu(options, "MenuReportLooks", "命稿设置");
+    QMenu* looks = AddNamedMenu(options, "MenuReportLooks", "命稿设置(&M)");
     AddMenuItems(looks, this, {
-        {"TmDefault", "默认", &TFrmMain::TmDefaultClick},
-        {"TmFont", "字体设置", &TFrmMain::TmFontClick},
-        {"TmColor", "背景色设置", &TFrmMain::TmColorClick},
+        {"TmDefault", "默认(&D)", &TFrmMain::TmDefaultClick},
+        {"TmFont", "字体设置(&F)", &TFrmMain::TmFontClick},
+        {"TmColor", "背景色设置(&B)", &TFrmMain::TmColorClick},
     });
     AddMenuItems(options, this, {
-        {"TmSet", "排盘设置", &TFrmMain::TmSetClick},
-        {"TmEndInfo", "命稿结尾信息", &TFrmMain::TmEndInfoClick},
+        {"TmSet", "排盘设置(&P)", &TFrmMain::TmSetClick},
+        {"TmEndInfo", "命稿结尾信息(&E)", &TFrmMain::TmEndInfoClick},
     });
-    AddMenuItems(AddNamedMenu(menuBar(), "MenuHelp", "帮助(&H)"), this, {
-        {"TmHelp", "软件帮助", &TFrmMain::TmHelpClick},
-    });
+    QAction* help = AddMenuItem(AddNamedMenu(menuBar(), "MenuHelp", "帮助(&H)"), "TmHelp", "软件帮助(&H)");
+    SetStandardKeys(help, QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
+    connect(help, &QAction::triggered, this, &TFrmMain::TmHelpClick);
 }
 
 void TFrmMain::TmPingYuClick() { TFrmPingYu::Open(programFolder_, this); }
 void TFrmMain::TmHeLuoClick() { ShowModal<TFrmHeLuo>(this); }
-void TFrmMain::TmZhiShiClick() { OpenHelpDocument(programFolder_, kKnowledgeDocument); }
+void TFrmMain::TmZhiShiClick() { ShowHelpDocument(programFolder_, kKnowledgeDocument, this); }
 
 // The reverse search starts from the pillars of the chart computed last
 // (乙命's after a computation; four 癸亥 before the first) and 甲命's sex.
@@ -93,4 +93,4 @@ void TFrmMain::TmColorClick() {
 
 void TFrmMain::TmSetClick() { ShowModal<TFrmSet>(*settings_, this); }
 void TFrmMain::TmEndInfoClick() { ShowModal<TFrmEndfo>(programFolder_, *settings_, this); }
-void TFrmMain::TmHelpClick() { OpenHelpDocument(programFolder_, kProgramHelpDocument); }
+void TFrmMain::TmHelpClick() { ShowHelpDocument(programFolder_, kProgramHelpDocument, this); }

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFontComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIntValidator>
@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "widgets/dialog_controls.h"
+#include "widgets/fonts.h"
 
 namespace {
 
@@ -34,6 +35,23 @@ const int kSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 
 // The largest size the report view takes.
 constexpr int kMaxSize = 200;
 
+const QString kSampleText = QStringLiteral("八字合婚 AaBbYyZz");
+// The sample keeps its place; a large size is shown scaled down to it.
+constexpr int kSampleWidth = 240;
+constexpr int kSampleHeight = 80;
+
+const QString kUnalignedMark = QStringLiteral("（不等宽）");
+
+// The font at the largest size up to its own at which the sample fits.
+QFont FittingSample(QFont font) {
+    while (font.pointSize() > 6) {
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(kSampleText) <= kSampleWidth - 8 && metrics.height() <= kSampleHeight - 8) break;
+        font.setPointSize(font.pointSize() - 1);
+    }
+    return font;
+}
+
 QIcon Swatch(const QColor& colour) {
     QPixmap pixmap(24, 12);
     pixmap.fill(colour);
@@ -49,8 +67,14 @@ FontColorDialog::FontColorDialog(const QFont& font, const QColor& colour, QWidge
 }
 
 void FontColorDialog::BuildControls() {
-    CboFont = Named(new QFontComboBox(this), "CboFont");
-    CboFont->setEditable(false);
+    CboFont = Named(new QComboBox(this), "CboFont");
+    FillFonts();
+    LabFontWarning = Named(new QLabel(QStringLiteral("此字体的汉字不是字母的两倍宽，命稿的排盘各列将对不齐。"), this),
+                           "LabFontWarning");
+    LabFontWarning->setWordWrap(true);
+    QPalette warning = LabFontWarning->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
+    LabFontWarning->setPalette(warning);
     CboStyle = Named(new QComboBox(this), "CboStyle");
     for (const char* style : kStyles) CboStyle->addItem(QString::fromUtf8(style));
     CboSize = Named(new QComboBox(this), "CboSize");
@@ -71,9 +95,9 @@ void FontColorDialog::BuildControls() {
     effectsLayout->addWidget(CboColour);
 
     auto* sampleBox = new QGroupBox(QStringLiteral("示例"), this);
-    LabSample = Named(new QLabel(QStringLiteral("八字合婚 AaBbYyZz"), sampleBox), "LabSample");
+    LabSample = Named(new QLabel(kSampleText, sampleBox), "LabSample");
     LabSample->setAlignment(Qt::AlignCenter);
-    LabSample->setMinimumSize(200, 60);
+    LabSample->setFixedSize(kSampleWidth, kSampleHeight);
     (new QVBoxLayout(sampleBox))->addWidget(LabSample);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -94,21 +118,43 @@ void FontColorDialog::BuildControls() {
         grid->addWidget(columns[i].control, 1, i);
     }
     grid->setColumnStretch(0, 1);
-    grid->addWidget(effects, 2, 0);
-    grid->addWidget(sampleBox, 2, 1, 1, 2);
-    grid->addWidget(buttons, 3, 0, 1, 3);
+    grid->addWidget(LabFontWarning, 2, 0, 1, 3);
+    grid->addWidget(effects, 3, 0);
+    grid->addWidget(sampleBox, 3, 1, 1, 2);
+    grid->addWidget(buttons, 4, 0, 1, 3);
 
-    connect(CboFont, &QFontComboBox::currentFontChanged, this, &FontColorDialog::ShowSample);
-    for (QComboBox* combo : {CboStyle, CboColour})
+    for (QComboBox* combo : {CboFont, CboStyle, CboColour})
         connect(combo, &QComboBox::currentIndexChanged, this, &FontColorDialog::ShowSample);
     connect(CboSize, &QComboBox::currentTextChanged, this, &FontColorDialog::ShowSample);
     for (QCheckBox* check : {ChkStrikeOut, ChkUnderline}) connect(check, &QCheckBox::toggled, this, &FontColorDialog::ShowSample);
 }
 
+// The fonts that line up the columns, then (after a separator) the others,
+// marked; each name is shown in its own font.
+void FontColorDialog::FillFonts() {
+    const FontChoices choices = ReportFontChoices();
+    auto add = [this](const QString& family, const QString& text) {
+        CboFont->addItem(text, family);
+        CboFont->setItemData(CboFont->count() - 1, QFont(family), Qt::FontRole);
+    };
+    for (const QString& family : choices.aligned) add(family, family);
+    if (!choices.aligned.isEmpty() && !choices.others.isEmpty()) CboFont->insertSeparator(CboFont->count());
+    for (const QString& family : choices.others) add(family, family + kUnalignedMark);
+}
+
+// The family itself, else the installed font it stands for ("宋体").
+void FontColorDialog::SelectFamily(const QString& family) {
+    int index = CboFont->findData(family);
+    if (index < 0) index = CboFont->findData(QFontInfo(QFont(family)).family());
+    CboFont->setCurrentIndex(std::max(index, 0));
+}
+
+QString FontColorDialog::ChosenFamily() const { return CboFont->currentData().toString(); }
+
 void FontColorDialog::Preset(const QFont& font, const QColor& colour) {
-    CboFont->setCurrentFont(font);
+    SelectFamily(font.family());
     presetFamily_ = font.family();
-    shownFamily_ = CboFont->currentFont().family();
+    shownFamily_ = ChosenFamily();
     CboStyle->setCurrentIndex((font.italic() ? 1 : 0) + (font.bold() ? 2 : 0));
     presetSize_ = std::clamp(font.pointSize() > 0 ? font.pointSize() : 12, 1, kMaxSize);
     CboSize->setCurrentText(QString::number(presetSize_));
@@ -124,10 +170,9 @@ void FontColorDialog::Preset(const QFont& font, const QColor& colour) {
 }
 
 QFont FontColorDialog::SelectedFont() const {
-    QFont font = CboFont->currentFont();
     // A name that stands for an installed font ("宋体") stays as it was
     // unless the user picked another font.
-    if (font.family() == shownFamily_) font.setFamily(presetFamily_);
+    QFont font(ChosenFamily() == shownFamily_ ? presetFamily_ : ChosenFamily());
     const int size = CboSize->currentText().toInt();
     // An emptied size box keeps the size the dialog was opened with.
     font.setPointSize(size >= 1 && size <= kMaxSize ? size : presetSize_);
@@ -141,7 +186,8 @@ QFont FontColorDialog::SelectedFont() const {
 QColor FontColorDialog::SelectedColour() const { return CboColour->currentData().value<QColor>(); }
 
 void FontColorDialog::ShowSample() {
-    LabSample->setFont(SelectedFont());
+    LabSample->setFont(FittingSample(SelectedFont()));
+    LabFontWarning->setVisible(!LinesUpColumns(ChosenFamily()));
     QPalette palette = LabSample->palette();
     palette.setColor(QPalette::WindowText, SelectedColour());
     LabSample->setPalette(palette);

@@ -1,6 +1,8 @@
 // "字体": the font dialog of the report view, as a desktop font dialog offers
 // it — font, style, size, the effects underline and strike-out, and the
-// text colour from the sixteen standard colours — with a sample line.
+// text colour from the sixteen standard colours — with a sample line. The
+// fonts that keep the report's columns aligned come first; the others are
+// marked and warned about when chosen.
 #pragma once
 
 #include <QColor>
@@ -9,7 +11,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFontComboBox;
 class QLabel;
 
 class FontColorDialog : public QDialog {
@@ -26,17 +27,21 @@ public:
 private:
     void BuildControls();
     void Preset(const QFont& font, const QColor& colour);
+    void FillFonts();
+    void SelectFamily(const QString& family);
+    QString ChosenFamily() const;
     void ShowSample();
 
     QString presetFamily_;
     QString shownFamily_;  // what the font list showed for it
     int presetSize_ = 12;
 
-    QFontComboBox* CboFont;
+    QComboBox* CboFont;  // item data: the family
     QComboBox* CboStyle;
     QComboBox* CboSize;
     QCheckBox* ChkStrikeOut;
     QCheckBox* ChkUnderline;
     QComboBox* CboColour;
     QLabel* LabSample;
+    QLabel* LabFontWarning;
 };

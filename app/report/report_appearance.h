@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 
 class QTextEdit;
 class QWidget;
@@ -18,6 +19,18 @@ int ToWindowsColor(const QColor& colour);
 QColor ReportBackground(const QTextEdit& view);
 // The background behind the text; the text itself is black unless styled.
 void SetReportBackground(QTextEdit& view, const QColor& colour);
+
+// The view's font name and size as the settings file keeps them
+// (section "minggao": "宋体" and 12 points when missing).
+class IniDocument;
+QFont StoredReportFont(const IniDocument& settings);
+
+// Gives the view a new font and carries it into the text on screen at
+// once, whether computed, stored or loaded: every character takes the new
+// family, and its size moves by as much as the view's size does, so that
+// the report keeps its own smaller readings and larger index; colours and
+// bold stay. The change is not an edit of the report.
+void SetReportFont(QTextEdit& view, const QFont& font);
 
 // "默认": "宋体", 12 points, the light grey.
 void ResetReportLooks(QTextEdit& view);

@@ -4,16 +4,25 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "widgets/messages/message_box.h"
 #include "widgets/messages/save_file_dialog.h"
 #include "widgets/messages/write_failure.h"
+#include "widgets/print_fonts.h"
 
 void PrintReportOn(const QTextEdit& view, QPagedPaintDevice& device) {
-    if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->setDocName(QString());
+    auto* printer = dynamic_cast<QPrinter*>(&device);
+    if (printer) printer->setDocName(QString());
     if (auto* writer = dynamic_cast<QPdfWriter*>(&device)) writer->setTitle(QString());
-    view.print(&device);
+    // In the print fonts, so that a PDF's text is the report's own.
+    const QTextCursor selection = view.textCursor();
+    const std::unique_ptr<QTextDocument> pages =
+        printer && printer->printRange() == QPrinter::Selection && selection.hasSelection()
+            ? PrintableCopy(*view.document(), selection.selectionStart(), selection.selectionEnd())
+            : PrintableCopy(*view.document());
+    pages->print(&device);
 }
 
 bool WriteReportPdf(const QTextEdit& view, const QString& path) {

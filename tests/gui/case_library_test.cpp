@@ -338,10 +338,12 @@ private slots:
         QCOMPARE(lib.Root()->child(0)->childCount(), 2);
         QVERIFY(lib.window->ChartReady());
 
+        QVERIFY(lib.Get<ChartPictureWidget>("ImgBaZi")->Picture().valid);
         lib.messages.answers = {true, true};
         lib.Trigger("TmDeleteCase");
         QCOMPARE(Texts(lib.Root()->child(0)), QStringList{"李四  公1980-5-17|1"});
         QVERIFY(lib.View()->toPlainText().isEmpty());
+        QVERIFY2(!lib.Get<ChartPictureWidget>("ImgBaZi")->Picture().valid, "the deleted couple's picture is gone");
         QVERIFY(!lib.window->ChartReady());
         QVERIFY(!lib.window->SavedCaseMode());  // a later save is a new case
         QCOMPARE(lib.Get<QToolButton>("SbtoSave")->text(), QStringLiteral("存新"));
@@ -356,6 +358,19 @@ private slots:
         lib.Select(lib.CaseNode(0, 0));
         lib.Trigger("TmDeleteCase");
         QCOMPARE(lib.Shown(), QStringList{"确定要删除“李四”这个命例吗？"});
+        QCOMPARE(lib.Root()->child(0)->childCount(), 0);
+    }
+
+    void theDeleteKeyDeletesTheSelectedCaseOnlyFromTheTree() {
+        Library lib({Case("张三", "朋友")});
+        lib.Select(lib.CaseNode(0, 0));
+        lib.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(lib.window.get()));
+        lib.Tree()->setFocus();
+        QVERIFY(lib.Item("TmDeleteCase")->shortcuts().contains(QKeySequence(Qt::Key_Delete)));
+        lib.messages.answers = {true};
+        QTest::keyClick(lib.Tree(), Qt::Key_Delete);
+        QCOMPARE(lib.Shown(), QStringList{"确定要删除“张三”这个命例吗？"});
         QCOMPARE(lib.Root()->child(0)->childCount(), 0);
     }
 

@@ -120,6 +120,42 @@ private slots:
         QCOMPARE(pillars[0], uint8_t(59));  // 乙命's year 壬戌
     }
 
+    void afterComputingTheFocusIsInTheReportViewNotOnTheSaveButton() {
+        Window w;
+        ScriptedMessages messages;
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        w.EnterCouple();
+        auto* compute = w.Get<QPushButton>("BtnPai");
+        compute->setFocus();
+        QTest::keyClick(compute, Qt::Key_Space);
+        QVERIFY(w.window.ChartReady());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.View()));
+        // Enter now goes to the report; no category dialog, no new case.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(w.window.Store().CaseCount(), 0);
+        // The button is enabled again and reached by the keyboard as before.
+        QVERIFY(compute->isEnabled());
+        QVERIFY(compute->focusPolicy() & Qt::TabFocus);
+    }
+
+    void theFirstRunOpensReadableAndThePictureClearsTheRolls() {
+        Window w;
+        const QSize size = w.window.size();
+        QVERIFY2(size.width() >= 1024 && size.height() >= 600, qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+        // With its frame and the desktop's panel it fits a 1366 × 768 screen.
+        QVERIFY(w.window.frameGeometry().right() < 1366 && size.height() <= 700);
+        auto* picture = w.Get<ChartPictureWidget>("ImgBaZi");
+        w.EnterCouple();
+        w.Compute();
+        QVERIFY(ChartPictureWidget::TextBottom() < picture->RollTop());
+        // However small the user makes it.
+        w.window.resize(400, 400);
+        QTRY_VERIFY(w.window.height() > 400);
+        QVERIFY(ChartPictureWidget::TextBottom() < picture->RollTop());
+    }
+
     void savedReportModeLeavesTheViewAlone() {
         Window w;
         ScriptedMessages messages;

@@ -5,7 +5,9 @@
 // report, and every tool window opened from its menu.
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -15,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -26,6 +29,11 @@
 #include "widgets/messages/save_file_dialog.h"
 #include "widgets/messages/scripted_messages.h"
 #include "engine/symbols/symbols.h"
+#include "app/main/HelpViewer.h"
+#include "app/main/help_documents.h"
+#include "engine/chart/CBaZiEx.h"
+#include "reading/standard_readings.h"
+#include "engine/chart/birth_spec.h"
 #include "richtext/plain_text.h"
 #include "app/tool_windows/TFrmFanTui.h"
 #include "app/tool_windows/TFrmPingYu.h"
@@ -121,40 +129,52 @@ struct Window {
     QStringList Texts() const { return messages.Texts(); }
 };
 
-// The PDF's text as pdftotext reads it back. Qt's PDF writer names each
-// glyph by the lowest code point that the font maps to it, so ideographs
-// that share their glyph with a radical come back as that radical (八 as
-// ⼋, 巳 as ⺒); compatibility normalisation undoes the Kangxi radicals, and
-// the supplementary radicals become a mark that any ideograph may match.
-constexpr QChar kRadical = u'\u0001';
+// The PDF's text as pdftotext reads it back, page by page as laid out.
 QString PdfText(const QString& pdf) {
     QProcess pdftotext;
     pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     if (!pdftotext.waitForFinished(60000)) return {};
-    QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
-    for (QChar& c : text)
-        if (c.unicode() >= 0x2E80 && c.unicode() < 0x2F00) c = kRadical;
-    return text.remove(u' ');
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
-// The lines of the report that fit on a page's line, found in the PDF's
-// text (blanks aside).
-void VerifyPdfHoldsReport(const QString& pdf, const QTextEdit& view) {
+// The characters of a text without its blanks and line breaks.
+QString Unspaced(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
+
+// The radicals that a PDF's text layer puts in place of the ideographs
+// whose glyphs they share (⼋ for 八, ⺒ for 巳).
+int Radicals(const QString& text) {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() >= 0x2E80 && c.unicode() <= 0x2FDF;
+    }));
+}
+
+// The PDF's text, its page numbers left out, is the report's own.
+void VerifyPdfIsTheReport(const QString& pdf, const QString& report) {
     QVERIFY(QFileInfo(pdf).size() > 1000);
     const QString text = PdfText(pdf);
     QVERIFY2(!text.isEmpty(), "pdftotext gave nothing (is poppler-utils installed?)");
-    int checked = 0;
-    for (QTextBlock block = view.document()->begin(); block.isValid(); block = block.next()) {
-        const QString line = block.text().normalized(QString::NormalizationForm_KC).remove(u' ').remove(u'\t');
-        if (line.isEmpty() || line.size() > 30) continue;
-        QString pattern;
-        for (QChar c : line)
-            pattern += c.script() == QChar::Script_Han ? QStringLiteral("[%1%2]").arg(c, kRadical)
-                                                      : QRegularExpression::escape(QString(c));
-        QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(line));
-        ++checked;
-    }
-    QVERIFY(checked > 20);
+    QCOMPARE(Radicals(text), 0);
+    QStringList lines = text.split(u'\n');
+    lines.removeIf([](const QString& line) {
+        return QRegularExpression(QStringLiteral("^\\s*\\d+\\s*$")).match(line).hasMatch();
+    });
+    QCOMPARE(Unspaced(lines.join(QString())), Unspaced(report));
+}
+
+// `marivo --pdf` run as a user runs it, without a display.
+struct PdfRun {
+    int status = -1;
+    QString errors;
+};
+PdfRun RunPdfCommand(const QStringList& arguments) {
+    QProcess marivo;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    marivo.setProcessEnvironment(environment);
+    marivo.start(QStringLiteral(MARIVO_PROGRAM), QStringList{QStringLiteral("--pdf")} + arguments);
+    if (!marivo.waitForFinished(120000)) return {};
+    return {marivo.exitCode(), QString::fromUtf8(marivo.readAllStandardError())};
 }
 
 // The pillars and the sex that "反推八字" opens with: "甲子 … 男".
@@ -185,7 +205,8 @@ private slots:
         QStringList items;
         for (QAction* action : w.Get<QMenu>("PopupRdtsend")->actions())
             items << (action->isSeparator() ? QStringLiteral("—") : action->text());
-        QCOMPARE(items, QString::fromUtf8("撤销 — 复制 粘帖 剪切 删除 全选 — 设置选中文本 — 导入命稿 另存为 打印 导出PDF")
+        QCOMPARE(items, QString::fromUtf8("撤销(&U) — 复制(&C) 粘帖(&V) 剪切(&T) 删除(&D) 全选(&L) — 设置选中文本(&F) — "
+                                          "导入命稿(&I) 另存为(&A) 打印(&P) 导出PDF(&E)")
                             .split(u' '));
     }
 
@@ -428,7 +449,7 @@ private slots:
         QCOMPARE(maxPage, 100);
         QVERIFY2(!selectionOffered, "no selection to print");
         QVERIFY2(w.messages.shown.size() == 2, qPrintable(w.Texts().join(u'|')));
-        VerifyPdfHoldsReport(pdf, *w.View());
+        VerifyPdfIsTheReport(pdf, w.View()->toPlainText());
     }
 
     void exportedAsPdfTheFileHoldsTheReport() {
@@ -437,7 +458,53 @@ private slots:
         SaveAs(QString::fromStdString(w.folder.Path("张三李四")));
         w.Trigger("TmExportPdf");
         QCOMPARE(w.Texts(), QStringList{QStringLiteral("已保存！")});
-        VerifyPdfHoldsReport(QString::fromStdString(w.folder.Path("张三李四.pdf")), *w.View());
+        VerifyPdfIsTheReport(QString::fromStdString(w.folder.Path("张三李四.pdf")), w.View()->toPlainText());
+    }
+
+    void thePdfCommandWritesTheReportWithoutAWindow() {
+        ProgramFolder folder;
+        const std::string a = "date=1980-07-16,time=10:00,name=张三", b = "date=1983-02-04,time=23:30,name=李四,sex=女";
+        const QString pdf = QString::fromStdString(folder.Path("批量.pdf"));
+        const PdfRun run = RunPdfCommand({pdf, QStringLiteral("--a"), QString::fromStdString(a), QStringLiteral("--b"),
+                                          QString::fromStdString(b), QStringLiteral("--dir"),
+                                          QString::fromStdString(folder.Folder())});
+        QVERIFY2(run.status == 0, qPrintable(run.errors));
+        // The report of the same couple, as the engine writes it.
+        BirthData persons[2];
+        std::string error;
+        const IniDocument places;  // the specs name no place
+        QVERIFY(ParseSpec(a, 0, places, persons[0], error) && ParseSpec(b, 1, places, persons[1], error));
+        CBaZiEx engine(folder.Folder(), StandardReadings());
+        engine.showReport = 0;
+        QVERIFY(engine.ComputeCouple(persons[0], persons[1]));
+        const QString report = QString::fromStdString(engine.report);
+        QVERIFY(report.contains(QStringLiteral("八字")) && report.contains(QStringLiteral("出生")));
+        VerifyPdfIsTheReport(pdf, report);
+    }
+
+    void thePdfCommandRefusesBadInput_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QString a = QStringLiteral("date=1980-07-16,time=10:00"), b = QStringLiteral("date=1983-02-04,time=23:30");
+        const QString out = QDir::temp().filePath(QStringLiteral("marivo-pdf-test.pdf"));
+        QTest::newRow("no --b") << QStringList{out, "--a", a} << 2 << "usage: marivo --pdf";
+        QTest::newRow("unknown option") << QStringList{out, "--a", a, "--b", b, "--json", "1"} << 2 << "usage: marivo --pdf";
+        QTest::newRow("bad date") << QStringList{out, "--a", "date=1980-13-45x,time=10:00", "--b", b} << 2 << "--a: invalid date";
+        QTest::newRow("no time") << QStringList{out, "--a", a, "--b", "date=1983-02-04"} << 2 << "--b: missing key \"time\"";
+        QTest::newRow("impossible date") << QStringList{out, "--a", "date=1980-02-30,time=10:00", "--b", b} << 2 << "";
+        QTest::newRow("unwritable") << QStringList{"/nonexistent-folder/x.pdf", "--a", a, "--b", b} << 1
+                                    << "cannot write /nonexistent-folder/x.pdf";
+    }
+    void thePdfCommandRefusesBadInput() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const PdfRun run = RunPdfCommand(arguments);
+        QCOMPARE(run.status, status);
+        const QString last = run.errors.trimmed().split(u'\n').last();
+        QVERIFY2(last.startsWith(QStringLiteral("marivo: ")) && last.contains(message), qPrintable(run.errors));
+        QVERIFY(!QFileInfo::exists(arguments.first()));
     }
 
     void theDefaultLooksAreStoredAtClosing() {
@@ -472,6 +539,107 @@ private slots:
         w.Trigger("TmColor");
         QCOMPARE(w.Texts(), (QStringList{QStringLiteral("设置完成"), QStringLiteral("设置完成")}));
         QCOMPARE(w.LooksStoredAtClosing(), QStringLiteral("宋体/16/%1").arg(0x302010));
+    }
+
+    void theLooksChangeTheTextOnScreenAtOnce() {
+        Window w;
+        w.Compute();
+        QTextEdit* view = w.View();
+        const QString text = view->toPlainText();
+        const QStringList computed = Styles(*view->document());
+        // Every character in its family and size; colours and bold aside.
+        auto looks = [view] {
+            QMap<QString, int> counts;
+            for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat f = it.fragment().charFormat();
+                    const QString family = f.fontFamilies().toStringList().value(0, view->document()->defaultFont().family());
+                    counts[QStringLiteral("%1 %2").arg(family).arg(f.fontPointSize())] += it.fragment().length();
+                }
+            return counts;
+        };
+        const QMap<QString, int> before = looks();
+        QVERIFY(before.contains(QStringLiteral("宋体 11")) && before.contains(QStringLiteral("宋体 16")));
+
+        WhenModal<FontColorDialog>([](FontColorDialog* d) {
+            auto* fonts = Child<QComboBox>(d, "CboFont");
+            fonts->setCurrentIndex(fonts->findData(QStringLiteral("Noto Sans Mono CJK TC")));
+            Child<QComboBox>(d, "CboSize")->setCurrentText(QStringLiteral("15"));
+            d->accept();
+        });
+        w.Trigger("TmFont");
+        QCOMPARE(view->toPlainText(), text);
+        QMap<QString, int> expected;
+        for (auto it = before.begin(); it != before.end(); ++it)
+            expected[QStringLiteral("Noto Sans Mono CJK TC %1").arg(it.key().section(u' ', -1).toInt() + 3)] += it.value();
+        QCOMPARE(looks(), expected);
+        // Colours and bold stay where the report put them.
+        QStringList colours, restored;
+        for (const QString& line : computed) colours << QString(line).remove(QRegularExpression(QStringLiteral("\\[[^|]*\\|[^|]*\\|")));
+        for (const QString& line : Styles(*view->document()))
+            restored << QString(line).remove(QRegularExpression(QStringLiteral("\\[[^|]*\\|[^|]*\\|")));
+        QCOMPARE(restored, colours);
+        QVERIFY(!view->document()->isModified());
+
+        w.Trigger("TmDefault");
+        QCOMPARE(Styles(*view->document()), computed);
+    }
+
+    void theLooksReachALoadedReportToo() {
+        Window w;
+        w.folder.WriteGbk("稿.rtf", "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0 Noto Serif CJK SC;}}\\f0\\fs28 \\'b0\\'cb\\'d7\\'d6\\b \\'ba\\'cf\\'bb\\'e9\\b0\\par}");
+        ChooseFile(QString::fromStdString(w.folder.Path("稿.rtf")));
+        w.Trigger("TmLoadReport");
+        QCOMPARE(w.View()->toPlainText(), QStringLiteral("八字合婚"));
+        w.Trigger("TmDefault");
+        for (int pos : {0, 2}) {
+            QTextCursor c(w.View()->document());
+            c.setPosition(pos + 1);
+            QCOMPARE(c.charFormat().fontFamilies().toStringList(), QStringList{QStringLiteral("宋体")});
+            QCOMPARE(c.charFormat().fontWeight() >= QFont::Bold, pos == 2);
+        }
+    }
+
+    void theFontDialogOffersTheAligningFontsFirst() {
+        Window w;
+        FontColorDialog dialog(w.View()->font(), Qt::black);
+        auto* fonts = Child<QComboBox>(&dialog, "CboFont");
+        auto* warning = Child<QLabel>(&dialog, "LabFontWarning");
+        // The view's 宋体 stands for a monospaced CJK face, which lines up.
+        QVERIFY(LinesUpColumns(fonts->currentData().toString()));
+        QVERIFY(warning->isHidden());
+        QStringList aligned, marked;
+        bool separated = false;
+        for (int i = 0; i < fonts->count(); ++i) {
+            const QString family = fonts->itemData(i).toString();
+            if (family.isEmpty()) {
+                separated = true;
+                continue;
+            }
+            const bool lines = LinesUpColumns(family);
+            QVERIFY2(lines != separated, qPrintable(family));  // aligning ones above the separator
+            QCOMPARE(fonts->itemText(i).endsWith(QStringLiteral("（不等宽）")), !lines);
+            (lines ? aligned : marked) << family;
+            for (QChar c : fonts->itemText(i)) QVERIFY2(c.script() != QChar::Script_Hangul, qPrintable(fonts->itemText(i)));
+        }
+        QVERIFY(aligned.contains(QStringLiteral("Noto Sans Mono CJK SC")));
+        QVERIFY(marked.contains(QStringLiteral("Noto Serif CJK SC")));
+        QVERIFY(!aligned.contains(QStringLiteral("Noto Serif CJK SC")));
+        fonts->setCurrentIndex(fonts->findData(QStringLiteral("Noto Serif CJK SC")));
+        QVERIFY(!warning->isHidden());
+    }
+
+    void theFontDialogsSampleFitsAtEverySize() {
+        FontColorDialog dialog(FontNamed(kDefaultFontName, 12), Qt::black);
+        auto* sample = Child<QLabel>(&dialog, "LabSample");
+        for (const char* size : {"8", "20", "48", "72", "200"}) {
+            Child<QComboBox>(&dialog, "CboSize")->setCurrentText(QString::fromLatin1(size));
+            const QFontMetrics metrics(sample->font());
+            QVERIFY2(metrics.horizontalAdvance(sample->text()) <= sample->contentsRect().width() &&
+                         metrics.height() <= sample->contentsRect().height(),
+                     size);
+        }
+        QCOMPARE(dialog.SelectedFont().pointSize(), 200);  // what is chosen is not what the sample shows
     }
 
     void theUsefulGodNeedsAChartAndRecomputesTheReport() {
@@ -513,14 +681,83 @@ private slots:
             for (QAction* a : w.Get<QMenu>(menu)->actions()) items << (a->isSeparator() ? QStringLiteral("—") : a->text());
             return items.join(u' ');
         };
-        QCOMPARE(texts("MenuKnowledge"), QStringLiteral("八字断语 河洛图像 相关知识"));
-        QCOMPARE(texts("MenuTools"), QStringLiteral("反推八字 测怀孕 巧猜姓氏 姓名与五行 — 经纬度设置 万年历"));
-        QCOMPARE(texts("MenuOptions"), QStringLiteral("命稿设置 排盘设置 命稿结尾信息"));
-        QCOMPARE(texts("MenuReportLooks"), QStringLiteral("默认 字体设置 背景色设置"));
-        QCOMPARE(texts("MenuHelp"), QStringLiteral("软件帮助"));
+        QCOMPARE(texts("MenuFile"), QStringLiteral("保存八字(&S) 另存为(&A) 导出PDF(&E) 打印(&P) — 导入历史记录(&I) "
+                                                   "导出历史记录(&O) 清除历史记录(&C) — 退出(&X)"));
+        QCOMPARE(texts("MenuKnowledge"), QStringLiteral("八字断语(&B) 河洛图像(&H) 相关知识(&X)"));
+        QCOMPARE(texts("MenuTools"),
+                 QStringLiteral("反推八字(&F) 测怀孕(&C) 巧猜姓氏(&Q) 姓名与五行(&X) — 经纬度设置(&J) 万年历(&W)"));
+        QCOMPARE(texts("MenuOptions"), QStringLiteral("命稿设置(&M) 排盘设置(&P) 命稿结尾信息(&E)"));
+        QCOMPARE(texts("MenuReportLooks"), QStringLiteral("默认(&D) 字体设置(&F) 背景色设置(&B)"));
+        QCOMPARE(texts("MenuHelp"), QStringLiteral("软件帮助(&H)"));
+        // Each menu's accelerators are its own.
+        for (const char* menu : {"MenuFile", "MenuKnowledge", "MenuTools", "MenuOptions", "MenuReportLooks", "MenuHelp",
+                                 "PopupRdtsend", "PopMingLi"}) {
+            QSet<QChar> keys;
+            for (QAction* a : w.Get<QMenu>(menu)->actions()) {
+                if (a->isSeparator()) continue;
+                const qsizetype amp = a->text().indexOf(u'&');
+                QVERIFY2(amp >= 0, qPrintable(a->text()));
+                QVERIFY2(!keys.contains(a->text()[amp + 1]), qPrintable(a->text()));
+                keys << a->text()[amp + 1];
+            }
+        }
         QStringList bar;
         for (QAction* a : w.window->menuBar()->actions()) bar << a->text();
         QCOMPARE(bar.join(u' '), QStringLiteral("文件(&F) 命理知识(&S) 辅助工具(&T) 选项(&O) 帮助(&H)"));
+    }
+
+    void theCommandsHaveTheDesktopsStandardKeys_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("退出") << "TmExit" << QKeySequence(QStringLiteral("Ctrl+Q"));
+        QTest::newRow("打印") << "TmPrint" << QKeySequence(QStringLiteral("Ctrl+P"));
+        QTest::newRow("另存为") << "TmSaveAs" << QKeySequence(QStringLiteral("Ctrl+Shift+S"));
+        QTest::newRow("查找") << "TmFind" << QKeySequence(QStringLiteral("Ctrl+F"));
+        QTest::newRow("软件帮助") << "TmHelp" << QKeySequence(QStringLiteral("F1"));
+        QTest::newRow("删除命例") << "TmDeleteCase" << QKeySequence(QStringLiteral("Del"));
+        QTest::newRow("保存八字") << "TmSave" << QKeySequence(QStringLiteral("Ctrl+S"));
+    }
+    void theCommandsHaveTheDesktopsStandardKeys() {
+        QFETCH(QString, item);
+        QFETCH(QKeySequence, keys);
+        Window w;
+        // The platform's own keys for the command, or the usual ones.
+        QVERIFY2(w.Get<QAction>(item.toLatin1())->shortcuts().contains(keys), qPrintable(keys.toString()));
+    }
+
+    void theKeysReachTheirCommandsFromTheReportView() {
+        Window w;
+        w.Compute();
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        w.View()->setFocus();
+        // Ctrl+P asks before printing.
+        QTest::keySequence(w.View(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(w.Texts(), QStringList{QStringLiteral("准备开始打印吗?")});
+        // Ctrl+Shift+S offers to save the report as a file.
+        QVERIFY(ShowsDialog<QFileDialog>([&] { QTest::keySequence(w.View(), QKeySequence(QStringLiteral("Ctrl+Shift+S"))); }));
+        // Ctrl+Q closes the window.
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QTest::keySequence(w.View(), QKeySequence(QStringLiteral("Ctrl+Q")));
+        QTRY_VERIFY(!w.window->isVisible());
+    }
+
+    void helpIsShownInTheProgramWhenTheDesktopCannotOpenIt() {
+        Window w;
+        fs::copy_file(std::string(MARIVO_SOURCE_DIR) + "/dat/Marivo.html", w.folder.Path("dat/Marivo.html"));
+        fs::copy_file(std::string(MARIVO_SOURCE_DIR) + "/dat/bzzs.html", w.folder.Path("dat/bzzs.html"));
+        // The test platform has no desktop viewer: the program shows the page.
+        QVERIFY(!OpenHelpDocument(w.folder.Folder(), kProgramHelpDocument));
+        w.Trigger("TmHelp");
+        auto* help = w.window->findChild<HelpViewer*>();
+        QVERIFY(help && help->isVisible() && help->isWindow());
+        QCOMPARE(help->windowTitle(), QStringLiteral("澄岚八字合婚 使用说明"));
+        QVERIFY(help->toPlainText().contains(QStringLiteral("测算")));
+        w.Trigger("TmHelp");
+        QCOMPARE(w.window->findChildren<HelpViewer*>().size(), 1);
+        w.Trigger("TmZhiShi");
+        QCOMPARE(w.window->findChildren<HelpViewer*>().size(), 2);
     }
 
     void eachModalItemOpensItsDialog_data() {
