@@ -12,6 +12,8 @@ void CBaZiEx::AnalyseChart() {
     if (coupleMode) ScoreChart();
     JudgeStrength();
     analysis::MarkFavour(chart);
+    // The texts below only read the chart; the marriage index needs none of them.
+    if (!writeText) return;
     WriteElementPower();
     ReadPersonality();
     readingsText += std::string("※") + ReadingText(906) + "※\r\n\r\n";
