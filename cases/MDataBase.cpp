@@ -113,6 +113,13 @@ void MDataBase::ReadCases(const std::vector<int>& numbers, const CaseVisitor& li
     }
 }
 
+int MDataBase::ScanStore(const SlotVisitor& visit) const {
+    StoreHeader header;
+    if (!ReadHeader(header)) return 0;
+    ScanSlots(prefix_, header.slotCount, visit);
+    return header.slotCount;
+}
+
 bool MDataBase::WriteCase(int number, const CaseRecord& record) {
     StoreHeader header;
     if (!ReadHeader(header) || number < 0 || number >= header.slotCount) return false;

@@ -21,6 +21,7 @@
 
 #include "cases/case_record.h"
 #include "cases/search_criteria.h"
+#include "cases/slot_scan.h"
 #include "cases/store_layout.h"
 
 class DataFile;
@@ -65,6 +66,13 @@ public:
     // the store and slots no file holds in full are passed over.
     using CaseVisitor = std::function<void(int number, const CaseRecord& record)>;
     void ReadCases(const std::vector<int>& numbers, const CaseVisitor& live) const;
+
+    // Visits every slot the header counts, in record order, with its 1256
+    // bytes, live or deleted, reading the files in large blocks: for passes
+    // over the whole store (the partner ranking). Slots that no file holds in
+    // full are passed over. Returns the slot count of the header (0 when
+    // there is no readable store).
+    int ScanStore(const SlotVisitor& visit) const;
 
     // Overwrites an existing slot with the record; false when the number is
     // outside 0 … CaseCount() − 1 or the slot could not be written.

@@ -90,3 +90,23 @@ CasePerson CasePersonFrom(const BirthData& birth) {
     gbk::WriteField(p.place, gbk::ReadField(birth.place));
     return p;
 }
+
+BirthData BirthDataFrom(const CasePerson& stored, int person) {
+    BirthData b{};
+    b.person = static_cast<uint8_t>(person);
+    gbk::WriteField(b.name, gbk::ReadField(stored.name));
+    b.year = stored.year;
+    b.month = stored.month;
+    b.day = stored.day;
+    b.hour = stored.hour;
+    b.minute = stored.minute;
+    b.lunar = stored.lunar;
+    b.leap = stored.leap;
+    b.male = stored.male;
+    b.province = stored.province;
+    b.city = stored.city;
+    b.longitude = stored.longitude;
+    b.latitude = stored.latitude;
+    gbk::WriteField(b.place, gbk::ReadField(stored.place));
+    return b;
+}
