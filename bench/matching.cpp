@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "bench/store_builder.h"
 #include "cases/MDataBase.h"
@@ -155,24 +156,29 @@ BENCHMARK(BM_RankPartners)
     ->Iterations(3);
 
 // One person's chart for the index alone, against the full couple report.
+std::vector<BirthData> SampleBirths() {
+    std::vector<BirthData> births;
+    for (int n = 0; n < 1000; ++n) births.push_back(BirthDataFrom(SampleCase(n).b, 1));
+    return births;
+}
+
 void BM_IndexChart(benchmark::State& state) {
     CBaZiEx engine(TheSetup().stores[0]);
     engine.ReadSettings();
+    const std::vector<BirthData> births = SampleBirths();
     ChartData chart;
-    int n = 0;
-    for (auto _ : state) {
-        BirthData b = BirthDataFrom(SampleCase(n++ % 1000).b, 1);
-        benchmark::DoNotOptimize(engine.BuildIndexChart(b, chart));
-    }
+    std::size_t n = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(engine.BuildIndexChart(births[n++ % births.size()], chart));
 }
 BENCHMARK(BM_IndexChart)->Unit(benchmark::kMicrosecond);
 
 void BM_FullCoupleReport(benchmark::State& state) {
     CBaZiEx engine(TheSetup().stores[0]);
     engine.showReport = 0;
-    int n = 0;
+    const std::vector<BirthData> births = SampleBirths();
+    std::size_t n = 0;
     for (auto _ : state) {
-        BirthData a = Chosen(), b = BirthDataFrom(SampleCase(n++ % 1000).b, 1);
+        BirthData a = Chosen(), b = births[n++ % births.size()];
         benchmark::DoNotOptimize(engine.ComputeCouple(a, b));
     }
 }

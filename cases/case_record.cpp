@@ -1,5 +1,6 @@
 #include "cases/case_record.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "cases/little_endian.h"
@@ -92,9 +93,11 @@ CasePerson CasePersonFrom(const BirthData& birth) {
 }
 
 BirthData BirthDataFrom(const CasePerson& stored, int person) {
+    // Both records hold their texts as GBK bytes: they are copied as they
+    // are, up to the end of the shorter field, leaving a NUL at the end.
     BirthData b{};
     b.person = static_cast<uint8_t>(person);
-    gbk::WriteField(b.name, gbk::ReadField(stored.name));
+    std::memcpy(b.name, stored.name, std::min(sizeof b.name - 1, sizeof stored.name));
     b.year = stored.year;
     b.month = stored.month;
     b.day = stored.day;
@@ -107,6 +110,6 @@ BirthData BirthDataFrom(const CasePerson& stored, int person) {
     b.city = stored.city;
     b.longitude = stored.longitude;
     b.latitude = stored.latitude;
-    gbk::WriteField(b.place, gbk::ReadField(stored.place));
+    std::memcpy(b.place, stored.place, sizeof b.place - 1);
     return b;
 }

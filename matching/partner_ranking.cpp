@@ -92,9 +92,11 @@ int DropDuplicates(std::vector<Candidate>& list) {
     return dropped;
 }
 
+// Whether a stored category (GBK) is one of the wanted ones (GBK); any
+// category when none is wanted.
 bool InCategories(const char (&category)[15], const std::vector<std::string>& wanted) {
     if (wanted.empty()) return true;
-    std::string name = gbk::ReadField(category);
+    std::string_view name(category, strnlen(category, sizeof category));
     return std::find(wanted.begin(), wanted.end(), name) != wanted.end();
 }
 
@@ -102,7 +104,9 @@ bool InCategories(const char (&category)[15], const std::vector<std::string>& wa
 // threads of the pool, each with an engine of its own.
 class Ranking {
 public:
-    Ranking(const RankingRequest& request, RankingControl& control) : request_(request), control_(control) {}
+    Ranking(const RankingRequest& request, RankingControl& control) : request_(request), control_(control) {
+        for (const std::string& name : request.categories) categories_.push_back(gbk::FromUtf8(name));
+    }
 
     RankingResult Run();
 
@@ -114,6 +118,7 @@ private:
     const RankingRequest& request_;
     RankingControl& control_;
     ChartData chosen_{};
+    std::vector<std::string> categories_;  // the wanted categories as GBK
     bool chosenMale_ = false;
     BatchQueue<Batch>* queue_ = nullptr;
     std::mutex resultMutex_;
@@ -173,7 +178,7 @@ bool Ranking::ReadStore(MDataBase& store, BatchQueue<Batch>& queue) {
             ++result_.damaged;
             return true;
         }
-        if (!InCategories(record.category, request_.categories)) return true;
+        if (!InCategories(record.category, categories_)) return true;
         const CasePerson* persons[2] = {&record.a, &record.b};
         for (int side = 0; side < 2; ++side) {
             const CasePerson& p = *persons[side];
