@@ -45,6 +45,8 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
         {"TmExport", "导出历史记录", &TFrmMain::TmExportClick},
         {"TmClear", "清除历史记录", &TFrmMain::TmClearClick},
         {},
+        {"TmZeOu", "择偶排行", &TFrmMain::TmZeOuClick},
+        {},
     });
     connect(AddMenuItem(file, "TmExit", "退出"), &QAction::triggered, this, &QWidget::close);
 
@@ -67,6 +69,7 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
         {},
         {"TmFind", "查找", &TFrmMain::TmFindClick},
         {"TmShowAll", "显示全部命例", &TFrmMain::TmShowAllClick},
+        {"TmPopZeOu", "择偶排行", &TFrmMain::TmZeOuClick},
         {},
         {"TmExpand", "展开", &TFrmMain::TmExpandClick},
         {"TmCollapse", "收缩", &TFrmMain::TmCollapseClick},
