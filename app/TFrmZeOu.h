@@ -40,9 +40,11 @@ public:
     void BtnCsvClick();      // "导出CSV"
     void BtnTextClick();     // "导出文本"
 
+    // Closing stops a running ranking first.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void reject() override;
 
 private:
     void BuildLayout();
