@@ -117,6 +117,7 @@ void TFrmZeOu::BuildLayout() {
     GrdRank->setSelectionBehavior(QAbstractItemView::SelectRows);
     GrdRank->setSelectionMode(QAbstractItemView::SingleSelection);
     GrdRank->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    GrdRank->horizontalHeader()->setStretchLastSection(true);
     GrdRank->setSortingEnabled(true);
     connect(GrdRank, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ChooseRow(row); });
 
