@@ -22,6 +22,8 @@ namespace {
 // Persons handed to a thread at a time, and batches waiting per thread.
 constexpr std::size_t kBatchPersons = 512;
 constexpr std::size_t kQueuedPerThread = 4;
+// Results room made at the start, at most.
+constexpr int kMaxReserved = 1 << 21;
 // Slots read between two progress updates.
 constexpr int kProgressStep = 2048;
 
@@ -218,7 +220,8 @@ RankingResult Ranking::Run() {
     }
     chosenMale_ = chosen.male != 0;
     control_.slotsTotal = store.CaseCount();
-    result_.ranked.reserve(static_cast<std::size_t>(store.CaseCount()));
+    // About one partner per case; a damaged header's count is not trusted further.
+    result_.ranked.reserve(static_cast<std::size_t>(std::min(store.CaseCount(), kMaxReserved)));
 
     unsigned threads = request_.threads ? request_.threads : std::max(1u, std::thread::hardware_concurrency());
     BatchQueue<Batch> queue(kQueuedPerThread * threads);
