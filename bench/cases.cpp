@@ -2,15 +2,14 @@
 // files, about 1.2 GB, built in a temporary folder and removed afterwards),
 // and appending a case to a small and to that large store.
 #include <benchmark/benchmark.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/store_builder.h"
 #include "cases/MDataBase.h"
 #include "engine/base/gbk_codec.h"
 
@@ -38,26 +37,6 @@ CaseRecord SampleCase(int32_t n) {
     r.a.province = static_cast<int16_t>(n % 35);
     gbk::WriteField(r.b.name, "乙");
     return r;
-}
-
-// Writes the store file by file in large blocks, as a long-used program
-// would have left it.
-void BuildStore(const std::string& folder, int32_t cases) {
-    fs::create_directories(folder + "dat");
-    for (int file = 0; file < FilesForSlots(cases); ++file) {
-        std::ofstream out(DataFilePath(folder + "dat/bazi", file), std::ios::binary | std::ios::trunc);
-        if (file == 0) {
-            HeaderBytes h = EncodeHeader({0, cases, 0, 0, static_cast<int16_t>(FilesForSlots(cases))});
-            out.write(reinterpret_cast<const char*>(h.data()), h.size());
-        }
-        std::vector<char> block;
-        int32_t first = file * kRecordsPerFile;
-        for (int32_t n = first; n < std::min(cases, first + kRecordsPerFile); ++n) {
-            CaseBytes b = EncodeCase(SampleCase(n));
-            block.insert(block.end(), b.begin(), b.end());
-        }
-        out.write(block.data(), static_cast<std::streamsize>(block.size()));
-    }
 }
 
 struct Stores {
@@ -117,20 +96,12 @@ void BM_AddCaseAppend(benchmark::State& state) {
 }
 BENCHMARK(BM_AddCaseAppend)->ArgName("large")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-bool EnoughSpace(const std::string& folder) {
-    struct statvfs st;
-    if (statvfs(folder.c_str(), &st) != 0) return false;
-    uintmax_t free = static_cast<uintmax_t>(st.f_bavail) * st.f_frsize;
-    std::fprintf(stderr, "free space in %s: %.1f GB\n", folder.c_str(), static_cast<double>(free) / 1e9);
-    return free >= kSpaceNeeded;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::string temp = fs::temp_directory_path().string();
-    if (!EnoughSpace(temp)) {
+    if (!EnoughSpace(temp, kSpaceNeeded)) {
         std::fprintf(stderr, "not enough free space for a store of a million cases\n");
         return 1;
     }
@@ -138,8 +109,8 @@ int main(int argc, char** argv) {
     s.root = temp + "/marivo_bench_cases_" + std::to_string(getpid()) + "/";
     s.large = s.root + "large/";
     s.small = s.root + "small/";
-    BuildStore(s.large, kCases);
-    BuildStore(s.small, 10);
+    BuildStore(s.large, kCases, SampleCase);
+    BuildStore(s.small, 10, SampleCase);
 
     // Warm the page cache once, as a program that has been searching would.
     MDataBase warm;

@@ -173,6 +173,13 @@ void MDataBase::ReadAllSlots(const CaseVisitor& each) const {
     });
 }
 
+int MDataBase::ScanStore(const SlotVisitor& visit) const {
+    StoreHeader header;
+    if (!ReadHeader(header)) return 0;
+    ScanSlots(prefix_, header.slotCount, visit);
+    return header.slotCount;
+}
+
 bool MDataBase::WriteCase(int number, const CaseRecord& record) {
     LibraryLock lock(dataFolder_);
     if (!MayWrite(lock, true)) return false;

@@ -27,6 +27,7 @@
 
 #include "cases/case_record.h"
 #include "cases/search_criteria.h"
+#include "cases/slot_scan.h"
 #include "cases/store_layout.h"
 
 class DataFile;
@@ -96,6 +97,12 @@ public:
     // Slots that the header counts but no file holds are passed over
     // without being read one by one.
     void ReadAllSlots(const CaseVisitor& each) const;
+    // Visits every slot the header counts, in record order, with its 1256
+    // bytes, live or deleted, reading the files in large blocks: for passes
+    // over the whole store (the partner ranking). Slots that no file holds in
+    // full are passed over. Returns the slot count of the header (0 when
+    // there is no readable store).
+    int ScanStore(const SlotVisitor& visit) const;
 
     // Overwrites an existing slot with the record; false when the number is
     // outside 0 … CaseCount() − 1 or the slot could not be written.

@@ -1,5 +1,6 @@
 #include "cases/case_record.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "cases/little_endian.h"
@@ -89,4 +90,26 @@ CasePerson CasePersonFrom(const BirthData& birth) {
     p.latitude = birth.latitude;
     gbk::WriteField(p.place, gbk::ReadField(birth.place));
     return p;
+}
+
+BirthData BirthDataFrom(const CasePerson& stored, int person) {
+    // Both records hold their texts as GBK bytes: they are copied as they
+    // are, up to the end of the shorter field, leaving a NUL at the end.
+    BirthData b{};
+    b.person = static_cast<uint8_t>(person);
+    std::memcpy(b.name, stored.name, std::min(sizeof b.name - 1, sizeof stored.name));
+    b.year = stored.year;
+    b.month = stored.month;
+    b.day = stored.day;
+    b.hour = stored.hour;
+    b.minute = stored.minute;
+    b.lunar = stored.lunar;
+    b.leap = stored.leap;
+    b.male = stored.male;
+    b.province = stored.province;
+    b.city = stored.city;
+    b.longitude = stored.longitude;
+    b.latitude = stored.latitude;
+    std::memcpy(b.place, stored.place, sizeof b.place - 1);
+    return b;
 }

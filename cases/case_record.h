@@ -82,3 +82,6 @@ CaseRecord DecodeCase(const unsigned char* bytes);
 
 // A person of a case from the birth input of the compute command.
 CasePerson CasePersonFrom(const BirthData& birth);
+// The birth input of the compute command from a person of a case, for the
+// input slot `person` (0 甲命, 1 乙命).
+BirthData BirthDataFrom(const CasePerson& stored, int person);

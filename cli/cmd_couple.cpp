@@ -19,12 +19,12 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/chart/birth_spec.h"
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/output.h"
 #include "engine/chart/CBaZiEx.h"
-#include "engine/chart/birth_spec.h"
 #include "reading/standard_readings.h"
 #include "engine/base/file_util.h"
 #include "engine/base/gbk_codec.h"

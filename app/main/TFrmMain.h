@@ -88,6 +88,7 @@ public:
     void TmImportClick();          // "导入历史记录"
     void TmExportClick();          // "导出历史记录"
     void TmClearClick();           // "清除历史记录"
+    void TmZeOuClick();            // "择偶排行": partners for the person of the 甲命 panel
     // ---- end of the case library
 
 protected:

@@ -48,6 +48,8 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
         {"TmExport", "导出历史记录(&O)", &TFrmMain::TmExportClick},
         {"TmClear", "清除历史记录(&C)", &TFrmMain::TmClearClick},
         {},
+        {"TmZeOu", "择偶排行(&R)", &TFrmMain::TmZeOuClick},
+        {},
     });
     QAction* exit = AddMenuItem(file, "TmExit", "退出(&X)");
     SetStandardKeys(exit, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -72,6 +74,7 @@ void TFrmMain::BuildCaseMenus(QMenu* file) {
         {},
         {"TmFind", "查找(&F)", &TFrmMain::TmFindClick},
         {"TmShowAll", "显示全部命例(&S)", &TFrmMain::TmShowAllClick},
+        {"TmPopZeOu", "择偶排行(&Z)", &TFrmMain::TmZeOuClick},
         {},
         {"TmExpand", "展开(&X)", &TFrmMain::TmExpandClick},
         {"TmCollapse", "收缩(&C)", &TFrmMain::TmCollapseClick},

@@ -65,6 +65,16 @@ public:
     const BirthMoments& Moments(int person) const { return moments[person]; }
     float MarriageIndex() const { return marriageIndex; }
 
+    // Many persons against one (the partner ranking): ReadSettings once, then
+    // BuildIndexChart per person gives the very chart ComputeCouple builds
+    // for that birth, with no chart text and no readings, which the marriage
+    // index never reads. Invalidates what the last ComputeCouple left; false
+    // (errorText set) when the birth cannot be charted.
+    void ReadSettings() { ReadEngineSettings(); }
+    bool BuildIndexChart(const BirthData& birth, ChartData& out);
+    // The setting 婚配指数高分制 as last read.
+    bool IndexBonus() const { return bscore != 0; }
+
 private:
     friend class CBaZiExProbe;  // the engine tests reach the single steps through it
 
@@ -129,4 +139,5 @@ private:
     UsefulGodSettings userSettings{};
     BirthMoments moments[2]{};
     bool haveCouple = false;  // both charts and texts of a successful ComputeCouple are held
+    bool writeText = true;    // false while building a chart for the index alone
 };

@@ -11,6 +11,8 @@ void CBaZiEx::AnalyseChart() {
     if (coupleMode) ScoreChart();
     JudgeStrength();
     analysis::MarkFavour(chart);
+    // The texts below only read the chart; the marriage index needs none of them.
+    if (!writeText) return;
     WriteElementPower();
     ReadPersonality();
     ReadMarriage();

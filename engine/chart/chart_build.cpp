@@ -135,24 +135,25 @@ bool CBaZiEx::BuildChart() {
     // The weekday is that of the date on its line: the entered one, or the
     // solar time when that is shown.
     const CalDate& weekdayDate = idate != 0 ? solarTime : birthClock.entered;
-    t += chart_text::BirthLines(current, birthClock.entered, solarTime, idate, calendar.Weekday(weekdayDate),
-                                ClockNoteLine(birthClock));
+    if (writeText)
+        t += chart_text::BirthLines(current, birthClock.entered, solarTime, idate, calendar.Weekday(weekdayDate),
+                                    ClockNoteLine(birthClock));
 
     chart.yearPillar = static_cast<int16_t>(YearPillarOf(calendar, clockTime));
-    t += chart_text::LunarLine(calendar, chart.yearPillar, lunarDate, current.leap != 0, solarTime.hour);
+    if (writeText) t += chart_text::LunarLine(calendar, chart.yearPillar, lunarDate, current.leap != 0, solarTime.hour);
     MonthPillar month = MonthPillarOf(calendar, clockTime, chart.yearPillar);
     chart.monthPillar = static_cast<int16_t>(month.pillar);
     chart.dayPillar = static_cast<int16_t>(DayPillarOf(calendar, solarTime, zishi != 0));
     chart.hourPillar = static_cast<int16_t>(HourPillarOf(solarTime.hour, chart.dayPillar, zishi != 0));
     const int pillars[4] = {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar};
-    t += chart_text::PillarBlock(pillars, current.male != 0, pai);
+    if (writeText) t += chart_text::PillarBlock(pillars, current.male != 0, pai);
     for (int i = 0; i < 4; ++i) chart.nayin[i] = sym::kNayinElements[sym::NayinPair(pillars[i])];
 
     bool forward = RunsForward(current.male != 0, chart.yearPillar);
     LuckStart luck = LuckStartOf(calendar, forward, birthJd, month.prevJieJd, month.nextJieJd, solarTime);
     luckStartAge = static_cast<int16_t>(luck.age);
     chart.luckStartAge = static_cast<uint8_t>(luck.age);
-    t += LuckPillarsText(luck, forward, chart.monthPillar, sym::StemOf(chart.dayPillar), solarTime.year);
+    if (writeText) t += LuckPillarsText(luck, forward, chart.monthPillar, sym::StemOf(chart.dayPillar), solarTime.year);
 
     chart.fetalOrigin = static_cast<uint8_t>(FetalOriginOf(chart.monthPillar));
     int m = sym::BranchOf(chart.monthPillar) - 2;
@@ -164,7 +165,7 @@ bool CBaZiEx::BuildChart() {
     }
     if (m < 1) m += 12;
     chart.lifePalace = static_cast<uint8_t>(LifePalaceOf(m, chart.hourPillar, chart.yearPillar));
-    t += chart_text::FetalOriginAndLifePalace(chart.fetalOrigin, chart.lifePalace);
+    if (writeText) t += chart_text::FetalOriginAndLifePalace(chart.fetalOrigin, chart.lifePalace);
 
     FillPillarRecords(chart);
     MarkStars();
@@ -173,4 +174,17 @@ bool CBaZiEx::BuildChart() {
     moments[slot] = BirthMoments{clockTime, solarTime, lunarDate, current.leap, birthClock};
     AnalyseChart();
     return true;
+}
+
+bool CBaZiEx::BuildIndexChart(const BirthData& birth, ChartData& out) {
+    haveCouple = false;
+    coupleMode = 1;
+    current = birth;
+    chart = ChartData{};
+    sectionText.clear();
+    writeText = false;
+    bool built = BuildChart();
+    writeText = true;
+    if (built) out = chart;
+    return built;
 }

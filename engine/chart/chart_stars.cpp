@@ -208,18 +208,20 @@ void CBaZiEx::MarkStars() {
     int y = clockTime.year;
     if (YearPillarOfYear(y) != chart.yearPillar) --y;  // born before that year's 立春
     chart.era = static_cast<uint8_t>((y + 1736) / 60 % 3);
-    static const char* const kEraNames[3] = {"(上元)  ", "(中元)  ", "(下元)  "};
-    std::string line = Format("☆年命：%s", sym::kNayinNames[sym::NayinPair(chart.yearPillar)]);
-    line += kEraNames[chart.era];
 
     // The sign turns at the 中气 of the clock month.
     CalDate qi;
     int t = calendar.SolarTermOfMonth(clockTime.year, clockTime.month, 0, qi);
     int after = birthJd >= calendar.DateToJulianDay(qi) ? 1 : 0;
     chart.zodiacSign = static_cast<uint8_t>(Mod(t + after + 8, 12));
-    line += Format("星座：%s座  ", sym::kZodiacSignNames[chart.zodiacSign]);
-    line += Format("生肖：%s", sym::kAnimalNames[sym::BranchOf(chart.yearPillar)]);
-    sectionText += line;
+    if (writeText) {
+        static const char* const kEraNames[3] = {"(上元)  ", "(中元)  ", "(下元)  "};
+        std::string line = Format("☆年命：%s", sym::kNayinNames[sym::NayinPair(chart.yearPillar)]);
+        line += kEraNames[chart.era];
+        line += Format("星座：%s座  ", sym::kZodiacSignNames[chart.zodiacSign]);
+        line += Format("生肖：%s", sym::kAnimalNames[sym::BranchOf(chart.yearPillar)]);
+        sectionText += line;
+    }
 
     chart.lifeNumber = static_cast<int16_t>(LifeNumber(solarTime.year, solarTime.month, solarTime.day));
     FindRelations();

@@ -15,26 +15,31 @@ struct Finding {
     float points;
 };
 
+// Whether a step writes its line. The marriage index alone (the partner
+// ranking of the whole case library) skips every line: the points of a step
+// never depend on its text.
+enum class Lines { Write, Skip };
+
 // 补益: what share of the other's element power feeds one's 用神 and 喜神
 // against 忌神 and 仇神, both ways (0..35 points).
-Finding MutualBenefit(const ChartData& a, const ChartData& b);
+Finding MutualBenefit(const ChartData& a, const ChartData& b, Lines lines = Lines::Write);
 // Whether the two persons' 用神 and 喜神 generate or control each other (0..25).
-Finding UsefulGods(const ChartData& a, const ChartData& b);
+Finding UsefulGods(const ChartData& a, const ChartData& b, Lines lines = Lines::Write);
 // Balance of the five elements of both charts together (7.5..15).
-Finding ElementBalance(const ChartData& a, const ChartData& b);
+Finding ElementBalance(const ChartData& a, const ChartData& b, Lines lines = Lines::Write);
 // Balance of yin and yang of both charts together (0..10).
-Finding YinYangBalance(const ChartData& a, const ChartData& b);
+Finding YinYangBalance(const ChartData& a, const ChartData& b, Lines lines = Lines::Write);
 // How the two day masters' strength classes pair (0..6).
-Finding DayMasterPairing(const ChartData& a, const ChartData& b);
+Finding DayMasterPairing(const ChartData& a, const ChartData& b, Lines lines = Lines::Write);
 // Stems and branches of the two year pillars (0..8).
-Finding YearPillars(int yearPillarA, int yearPillarB);
+Finding YearPillars(int yearPillarA, int yearPillarB, Lines lines = Lines::Write);
 // 九星合婚 of a man and a woman (0..2); false when a star is 5, which has no
 // pairing.
-bool NineStars(const ChartData& man, const ChartData& woman, Finding& finding);
+bool NineStars(const ChartData& man, const ChartData& woman, Finding& finding, Lines lines = Lines::Write);
 // The Western signs, by their angle (0..2).
-Finding ZodiacSigns(const ChartData& a, const ChartData& b);
+Finding ZodiacSigns(const ChartData& a, const ChartData& b, Lines lines = Lines::Write);
 // The birthday codes (生日密码) of a man and a woman (0..2).
-Finding BirthdayCodes(const ChartData& man, const ChartData& woman);
+Finding BirthdayCodes(const ChartData& man, const ChartData& woman, Lines lines = Lines::Write);
 
 // The star (1..9) of a person of this sex, era and year pillar.
 int NineStar(bool male, int era, int yearPillar);
@@ -56,5 +61,8 @@ float FinalIndex(float total, bool bonus);
 
 using Comparison = CoupleComparison;
 Comparison CompareCharts(const ChartData& a, bool maleA, const ChartData& b, bool maleB, bool bonus);
+// The index of CompareCharts alone, by the same steps with their lines
+// skipped: always the index that the full comparison gives.
+float MarriageIndex(const ChartData& a, bool maleA, const ChartData& b, bool maleB, bool bonus);
 
 }  // namespace couple

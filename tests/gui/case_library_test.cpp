@@ -377,13 +377,13 @@ private slots:
     void popupItemsFollowTheSelectedLevel_data() {
         QTest::addColumn<int>("level");
         QTest::addColumn<QString>("enabled");
-        QTest::newRow("root") << 0 << "TmAddClass TmEditClassFile TmFind TmShowAll TmExpand TmCollapse";
+        QTest::newRow("root") << 0 << "TmAddClass TmEditClassFile TmFind TmShowAll TmPopZeOu TmExpand TmCollapse";
         QTest::newRow("category") << 1
                                   << "TmAddClass TmRenameClass TmDeleteClass TmEditClassFile TmFind TmShowAll "
-                                     "TmExpand TmCollapse";
+                                     "TmPopZeOu TmExpand TmCollapse";
         QTest::newRow("case") << 2
                               << "TmViewCase TmEditCase TmMoveCase TmDeleteCase TmAddClass TmEditClassFile TmFind "
-                                 "TmShowAll";
+                                 "TmShowAll TmPopZeOu";
     }
     void popupItemsFollowTheSelectedLevel() {
         QFETCH(int, level);

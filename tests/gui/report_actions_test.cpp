@@ -682,7 +682,7 @@ private slots:
             return items.join(u' ');
         };
         QCOMPARE(texts("MenuFile"), QStringLiteral("保存八字(&S) 另存为(&A) 导出PDF(&E) 打印(&P) — 导入历史记录(&I) "
-                                                   "导出历史记录(&O) 清除历史记录(&C) — 退出(&X)"));
+                                                   "导出历史记录(&O) 清除历史记录(&C) — 择偶排行(&R) — 退出(&X)"));
         QCOMPARE(texts("MenuKnowledge"), QStringLiteral("八字断语(&B) 河洛图像(&H) 相关知识(&X)"));
         QCOMPARE(texts("MenuTools"),
                  QStringLiteral("反推八字(&F) 测怀孕(&C) 巧猜姓氏(&Q) 姓名与五行(&X) — 经纬度设置(&J) 万年历(&W)"));

@@ -34,15 +34,19 @@ struct FieldCase {
     float points;
 };
 template <std::size_t N>
-void ExpectFindings(uint8_t ChartData::*field, Finding (*finding)(const ChartData&, const ChartData&),
+void ExpectFindings(uint8_t ChartData::*field, Finding (*finding)(const ChartData&, const ChartData&, couple::Lines),
                     const FieldCase (&cases)[N]) {
     for (const FieldCase& c : cases) {
         ChartData a{}, b{};
         a.*field = static_cast<uint8_t>(c.a);
         b.*field = static_cast<uint8_t>(c.b);
-        Finding f = finding(a, b);
+        Finding f = finding(a, b, couple::Lines::Write);
         EXPECT_EQ(f.text, c.text) << c.a << " " << c.b;
         EXPECT_FLOAT_EQ(f.points, c.points) << c.a << " " << c.b;
+        // Without its line the step scores the same.
+        Finding bare = finding(a, b, couple::Lines::Skip);
+        EXPECT_EQ(bare.text, "");
+        EXPECT_EQ(bare.points, f.points);
     }
 }
 
@@ -351,4 +355,19 @@ TEST(CoupleComparison, WholeSection) {
     c = couple::CompareCharts(Even(2), true, Even(7), true, false);
     EXPECT_FLOAT_EQ(c.index, 73.5f);
     EXPECT_EQ(c.section, std::string("婚姻配对分析：\r\n        婚配指数：73分\r\n") + kEvenLines + kEvenEnd);
+}
+
+TEST(CoupleComparison, IndexAloneIsTheSectionsIndex) {
+    struct Case {
+        int lifeA, lifeB;
+        bool maleA, maleB, bonus;
+    } cases[] = {
+        {2, 7, true, false, false}, {2, 7, false, true, true}, {2, 7, true, true, false}, {9, 9, false, true, false},
+    };
+    for (const Case& k : cases) {
+        ChartData a = Even(k.lifeA), b = Even(k.lifeB);
+        EXPECT_EQ(couple::MarriageIndex(a, k.maleA, b, k.maleB, k.bonus),
+                  couple::CompareCharts(a, k.maleA, b, k.maleB, k.bonus).index)
+            << k.lifeA << k.lifeB << k.maleA << k.maleB << k.bonus;
+    }
 }
