@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "engine/file_util.h"
+#include "engine/data_folder.h"
 
 QString HelpDocumentPath(const std::string& programFolder, const QString& name) {
     for (const char* extension : {".chm", ".html"}) {
-        const std::string path = fileutil::Join(programFolder, "dat/" + name.toStdString() + extension);
+        const std::string path = datafolder::ShippedFile(programFolder, "dat/" + name.toStdString() + extension);
         if (QFileInfo(QString::fromStdString(path)).isFile()) return QString::fromStdString(path);
     }
     return {};

@@ -1,17 +1,42 @@
 // Marivo: a desktop program for four-pillar marriage matching.
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include "app/TFrmMain.h"
 #include "app/fonts.h"
 #include "app/message_box.h"
 #include "app/qt_translation.h"
+#include "engine/data_folder.h"
+
+namespace {
+
+// The window's own options: --help and --version.
+void ParseCommandLine(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Marivo（%1）：八字合婚。").arg(kAppTitle));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(app);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
+    QApplication::setApplicationVersion(QStringLiteral(MARIVO_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(MARIVO_APP_ID));
+    ParseCommandLine(app);
     InstallFontSubstitutes();
     InstallQtChineseTranslation();  // without it Qt's buttons and dialogs stay English
-    TFrmMain window;
+
+    // Installed, the user's files live in the per-user data folder; when it
+    // cannot be made the window still runs, and each failed save says so.
+    const datafolder::Folders folders = datafolder::Locate();
+    std::string error;
+    const bool prepared = datafolder::Prepare(folders, error);
+    TFrmMain window(folders.user);
     window.show();
+    if (!prepared) Messages().Notice(&window, QString::fromStdString(error), QStringLiteral("错误"), MessageIcon::Error);
     return QApplication::exec();
 }

@@ -7,19 +7,22 @@
 // 某人), sex=男|女 (default 男 for --a, 女 for --b), cal=公历|农历 (default
 // 公历), leap=0|1 (default 0), lon and lat in decimal degrees (default 120
 // and 30), place (default 未知). The settings come from
-// PROGRAM_FOLDER/dat/bzinit.ini (default: the folder of marivo-cli).
+// PROGRAM_FOLDER/dat/bzinit.ini (default: the data folder the window uses).
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <CLI/CLI.hpp>
 
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/output.h"
+#include "cli/program_folder.h"
 #include "engine/CBaZiEx.h"
-#include "engine/file_util.h"
 #include "engine/gbk_codec.h"
 
 namespace {
@@ -155,18 +158,15 @@ std::string ChartJson(const CBaZiEx& engine, int person) {
     return out + "}";
 }
 
-int RunCouple(const Args& args) {
-    std::string specs[2], folder = fileutil::ProgramFolder();
+struct CoupleOptions {
+    std::string specs[2], folder;
     bool json = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool hasValue = i + 1 < args.size();
-        if (a == "--json") json = true;
-        else if (a == "--a" && hasValue) specs[0] = args[++i];
-        else if (a == "--b" && hasValue) specs[1] = args[++i];
-        else if (a == "--dir" && hasValue) folder = args[++i];
-        else return UsageExit(kUsage);
-    }
+};
+
+int RunCouple(const CoupleOptions& o) {
+    const std::string(&specs)[2] = o.specs;
+    const bool json = o.json;
+    const std::string folder = o.folder.empty() ? UserProgramFolder() : o.folder;
     BirthData persons[2];
     for (int k = 0; k < 2; ++k) {
         const char* option = k == 0 ? "--a" : "--b";
@@ -190,6 +190,17 @@ int RunCouple(const Args& args) {
     return 0;
 }
 
-const CliRegistration reg{"couple", kUsage, RunCouple};
+CommandRun DefineCouple(CLI::App& command) {
+    auto o = std::make_shared<CoupleOptions>();
+    command.add_option("--a", o->specs[0], "甲命（默认男）：date=YYYY-MM-DD,time=HH:MM[,name=…,sex=男|女,cal=公历|农历,"
+                                           "leap=0|1,lon=…,lat=…,place=…]")->type_name("SPEC");
+    command.add_option("--b", o->specs[1], "乙命（默认女），写法同 --a")->type_name("SPEC");
+    command.add_flag("--json", o->json, "合婚指数、命稿和两个命盘写成一个 JSON 对象");
+    command.add_option("--dir", o->folder, "程序文件夹（其 dat/bzinit.ini 是设置），默认与窗口相同")
+        ->type_name("PROGRAM_FOLDER");
+    return [o] { return RunCouple(*o); };
+}
+
+const CliRegistration reg{"couple", kUsage, "两人的合婚命稿，文本或 JSON", DefineCouple};
 
 }  // namespace

@@ -1,6 +1,9 @@
 // marivo-cli day: one calendar day as readable Chinese text — its lunar date,
 // weekday, the two solar terms of its month and the four pillars of a moment.
 #include <cstdio>
+#include <memory>
+
+#include <CLI/CLI.hpp>
 
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
@@ -27,17 +30,15 @@ std::string TermLine(const CYiDate& cal, const CalDate& date) {
     return line;
 }
 
-int RunDay(const Args& args) {
-    CYiDate cal;
+struct DayOptions {
     std::string dateText, timeText;
     bool lunarInput = false, leap = false;
-    for (const std::string& a : args) {
-        if (a == "--lunar") lunarInput = true;
-        else if (a == "--leap") leap = true;
-        else if (dateText.empty()) dateText = a;
-        else if (timeText.empty()) timeText = a;
-        else return UsageExit(kUsage);
-    }
+};
+
+int RunDay(const DayOptions& o) {
+    CYiDate cal;
+    const std::string &dateText = o.dateText, &timeText = o.timeText;
+    const bool lunarInput = o.lunarInput, leap = o.leap;
     if (dateText.empty() || (leap && !lunarInput)) return UsageExit(kUsage);
 
     CalDate solar;
@@ -65,6 +66,15 @@ int RunDay(const Args& args) {
     return 0;
 }
 
-const CliRegistration reg{"day", kUsage, RunDay};
+CommandRun DefineDay(CLI::App& command) {
+    auto o = std::make_shared<DayOptions>();
+    command.add_option("date", o->dateText, "公历日期（公元前的年份写负数，如 -120-03-01）")->type_name("YYYY-MM-DD");
+    command.add_option("time", o->timeText, "时刻，默认 12:00")->type_name("HH:MM");
+    command.add_flag("--lunar", o->lunarInput, "日期是农历");
+    command.add_flag("--leap", o->leap, "农历闰月（与 --lunar 一起用）");
+    return [o] { return RunDay(*o); };
+}
+
+const CliRegistration reg{"day", kUsage, "一天的公历、农历、星期、当月两个节气和四柱", DefineDay};
 
 }  // namespace

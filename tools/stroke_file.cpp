@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "engine/data_folder.h"
 #include "engine/file_util.h"
 
 namespace strokes {
@@ -24,7 +25,7 @@ StrokeRecord Decode(const unsigned char* bytes) {
 }  // namespace
 
 std::string StrokeFilePath(std::string_view programFolder) {
-    return fileutil::Join(programFolder, "dat/hzlen.dat");
+    return datafolder::ShippedFile(programFolder, "dat/hzlen.dat");
 }
 
 int RecordIndex(unsigned char first, unsigned char second) {
