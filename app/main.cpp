@@ -1,6 +1,7 @@
 // Marivo: a desktop program for four-pillar marriage matching.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 
 #include "app/TFrmMain.h"
 #include "app/fonts.h"
@@ -35,6 +36,9 @@ int main(int argc, char** argv) {
     const datafolder::Folders folders = datafolder::Locate();
     std::string error;
     const bool prepared = datafolder::Prepare(folders, error);
+    // The file dialogs (saving a report, exporting a PDF) open in the working
+    // folder: installed, that is the per-user folder, never the install.
+    if (folders.installed && prepared) QDir::setCurrent(QString::fromStdString(folders.user));
     TFrmMain window(folders.user);
     window.show();
     if (!prepared) Messages().Notice(&window, QString::fromStdString(error), QStringLiteral("错误"), MessageIcon::Error);
