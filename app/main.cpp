@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral(MARIVO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(MARIVO_APP_ID));
-    ParseCommandLine(app);
     InstallFontSubstitutes();
     InstallQtChineseTranslation();  // without it Qt's buttons and dialogs stay English
+    ParseCommandLine(app);
 
     // Installed, the user's files live in the per-user data folder; when it
     // cannot be made the window still runs, and each failed save says so.
