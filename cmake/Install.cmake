@@ -49,7 +49,7 @@ install(FILES ${marivo_generated}/${MARIVO_APP_ID}.metainfo.xml DESTINATION ${CM
 install(FILES ${marivo_generated}/marivo.1.gz ${marivo_generated}/marivo-cli.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${marivo_desktop}/copyright ${marivo_generated}/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/marivo)  # the package name, not the project's
 
 # The Debian package (cpack -G DEB): installed under /usr, its dependencies
 # the shared libraries' packages (dpkg-shlibdeps) plus what the program
