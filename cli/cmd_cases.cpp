@@ -1,20 +1,24 @@
 // marivo-cli cases: the case library of a program folder, for people who
 // script it and for checks.
 //
-//   cases --dir PROGRAM_FOLDER list [--all] [--json]
-//   cases --dir PROGRAM_FOLDER find [--name TEXT] [--name-exact] [--category TEXT]
+//   cases [--dir PROGRAM_FOLDER] list [--all] [--json]
+//   cases [--dir PROGRAM_FOLDER] find [--name TEXT] [--name-exact] [--category TEXT]
 //         [--category-exact] [--sex 男|女] [--years FROM TO] [--province N] [--json]
-//   cases --dir PROGRAM_FOLDER export FOLDER
-//   cases --dir PROGRAM_FOLDER import FILE     (replaces the whole library)
+//   cases [--dir PROGRAM_FOLDER] export FOLDER
+//   cases [--dir PROGRAM_FOLDER] import FILE     (replaces the whole library)
 //
+// Without --dir the library is the one the window uses.
 // Years are written as users write them: no year 0, 1 BC is −1.
 #include <charconv>
 #include <cmath>
 #include <ctime>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <CLI/CLI.hpp>
 
 #include "cases/MDataBase.h"
 #include "cases/store_backup.h"
@@ -23,11 +27,12 @@
 #include "cli/output.h"
 #include "engine/base/gbk_codec.h"
 #include "engine/symbols/records.h"
+#include "cli/program_folder.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "cases --dir PROGRAM_FOLDER list [--all] [--json] | find [--name TEXT] [--name-exact] "
+    "cases [--dir PROGRAM_FOLDER] list [--all] [--json] | find [--name TEXT] [--name-exact] "
     "[--category TEXT] [--category-exact] [--sex 男|女] [--years FROM TO] [--province N] [--json] | "
     "export FOLDER | import FILE";
 
@@ -116,21 +121,29 @@ int PrintCases(const MDataBase& store, const std::vector<int>& numbers, bool jso
 
 // ---- sub-commands -----------------------------------------------------------
 
-int RunList(const MDataBase& store, const Args& args) {
+// The arguments of every sub-command, as they were given.
+struct CasesOptions {
+    std::string folder;
+    // list
     bool all = false;
+    // find
+    std::string name, category, sex, province;
+    std::vector<std::string> years;
+    bool nameExact = false, categoryExact = false;
+    // list and find
     bool json = false;
-    for (const std::string& a : args) {
-        if (a == "--all") all = true;
-        else if (a == "--json") json = true;
-        else return Fail("unknown option for list: " + a);
-    }
-    if (!all) {
+    // export and import
+    std::string path;
+};
+
+int RunList(const MDataBase& store, const CasesOptions& o) {
+    if (!o.all) {
         std::vector<int> numbers;
         store.FindCases(SearchCriteria{}, numbers);
-        return PrintCases(store, numbers, json);
+        return PrintCases(store, numbers, o.json);
     }
     int printed = 0;
-    store.ReadAllSlots([&](int n, const CaseRecord& r) { PrintCase(n, r, json, printed); });
+    store.ReadAllSlots([&](int n, const CaseRecord& r) { PrintCase(n, r, o.json, printed); });
     return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
 }
 
@@ -190,53 +203,29 @@ bool SetYears(const std::string& from, const std::string& to, SearchCriteria& c,
     return true;
 }
 
-struct FindOptions {
-    SearchCriteria criteria;
-    bool json = false;
-    std::string error;
-};
-
-// Takes the option at args[i] and its values, moving i past them.
-bool ParseFindOption(const Args& args, std::size_t& i, FindOptions& o) {
-    SearchCriteria& c = o.criteria;
-    const std::string a = args[i];
-    if (a == "--json") o.json = true;
-    else if (a == "--name-exact") c.nameMode = 2;
-    else if (a == "--category-exact") c.categoryMode = 2;
-    if (a == "--json" || a == "--name-exact" || a == "--category-exact") return true;
-
-    if (a != "--name" && a != "--category" && a != "--sex" && a != "--province" && a != "--years") {
-        o.error = "unknown option for find: " + a;
-        return false;
+// The search conditions of find; false with a message for the first one
+// that cannot be used. An empty text switches its condition off, as in the
+// search dialog.
+bool FindCriteria(const CasesOptions& o, SearchCriteria& c, std::string& error) {
+    if (!o.name.empty()) {
+        if (!SetText(c.name, sizeof c.name, o.name, "name", error)) return false;
+        c.nameMode = o.nameExact ? 2 : 1;
     }
-    std::size_t values = a == "--years" ? 2 : 1;
-    if (i + values >= args.size()) {
-        o.error = a + (values == 2 ? " needs FROM and TO" : " needs a value");
-        return false;
+    if (!o.category.empty()) {
+        if (!SetText(c.category, sizeof c.category, o.category, "category", error)) return false;
+        c.categoryMode = o.categoryExact ? 2 : 1;
     }
-    const std::string& v = args[++i];
-    if (a == "--name") {
-        if (c.nameMode == 0) c.nameMode = 1;
-        return SetText(c.name, sizeof c.name, v, "name", o.error);
-    }
-    if (a == "--category") {
-        if (c.categoryMode == 0) c.categoryMode = 1;
-        return SetText(c.category, sizeof c.category, v, "category", o.error);
-    }
-    if (a == "--sex") return SetSex(v, c, o.error);
-    if (a == "--province") return SetProvince(v, c, o.error);
-    return SetYears(v, args[++i], c, o.error);
+    if (!o.sex.empty() && !SetSex(o.sex, c, error)) return false;
+    if (!o.province.empty() && !SetProvince(o.province, c, error)) return false;
+    return o.years.empty() || SetYears(o.years[0], o.years[1], c, error);
 }
 
-int RunFind(const MDataBase& store, const Args& args) {
-    FindOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i)
-        if (!ParseFindOption(args, i, o)) return Fail(o.error);
-    // An empty text switches its condition off, as in the search dialog.
-    if (o.criteria.name[0] == '\0') o.criteria.nameMode = 0;
-    if (o.criteria.category[0] == '\0') o.criteria.categoryMode = 0;
+int RunFind(const MDataBase& store, const CasesOptions& o) {
+    SearchCriteria criteria;
+    std::string error;
+    if (!FindCriteria(o, criteria, error)) return Fail(error);
     std::vector<int> numbers;
-    store.FindCases(o.criteria, numbers);
+    store.FindCases(criteria, numbers);
     return PrintCases(store, numbers, o.json);
 }
 
@@ -255,50 +244,89 @@ int ReportTransfer(const TransferResult& r, const std::string& what, const std::
     return 0;
 }
 
-int RunExport(const MDataBase& store, const Args& args) {
-    if (args.size() != 1) return Fail("export needs one FOLDER");
-    return ReportTransfer(store.ExportTo(args[0]), "exported", args[0]);
+int RunExport(const MDataBase& store, const CasesOptions& o) {
+    return ReportTransfer(store.ExportTo(o.path), "exported", o.path);
 }
 
 // Replaces the whole library with the one beside FILE, as the File menu's
 // import does: the source is checked first, then the old library is copied
 // into a backup folder, and only a complete backup lets the import go on.
-int RunImport(MDataBase& store, const std::string& folder, const Args& args) {
-    if (args.size() != 1) return Fail("import needs one FILE");
-    TransferStatus check = store.CheckImportSource(args[0]);
-    if (check != TransferStatus::Done) return ReportTransfer({check, 0, 0}, "imported", args[0]);
+int RunImport(MDataBase& store, const std::string& folder, const CasesOptions& o) {
+    TransferStatus check = store.CheckImportSource(o.path);
+    if (check != TransferStatus::Done) return ReportTransfer({check, 0, 0}, "imported", o.path);
     std::string backup;
     if (librarybackup::HasLibraryFiles(folder)) {
         backup = librarybackup::NewBackupFolder(folder, std::time(nullptr));
         if (!librarybackup::BackUpLibrary(folder, backup))
             return Fail("cannot back up the case library to " + backup + "; the library was not changed");
     }
-    int status = ReportTransfer(store.ImportFrom(args[0]), "imported", args[0], store.OtherWriter());
+    int status = ReportTransfer(store.ImportFrom(o.path), "imported", o.path, store.OtherWriter());
     if (status == 0 && !backup.empty()) std::printf("the old library was backed up to %s\n", backup.c_str());
     return status;
 }
 
-int RunCases(const Args& args) {
-    if (args.size() < 3 || args[0] != "--dir") return Fail(std::string("usage: ") + kUsage);
-    const std::string& folder = args[1];
-    std::error_code ec;
-    if (!std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
-        return Fail(folder + " is not a program folder (it has no dat folder)");
-    const std::string& sub = args[2];
+enum class SubCommand { List, Find, Export, Import };
+
+int RunCases(const CasesOptions& o, SubCommand sub) {
+    std::string folder = o.folder;
+    if (folder.empty()) {
+        folder = UserProgramFolder();
+    } else {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
+            return Fail(folder + " is not a program folder (it has no dat folder)");
+    }
     // Reading commands touch nothing, so a library on a read-only disk works.
-    const bool reading = sub == "list" || sub == "find" || sub == "export";
+    const bool reading = sub != SubCommand::Import;
     MDataBase store;
     if (!store.Open(folder, 0, reading ? MDataBase::Access::ReadOnly : MDataBase::Access::ReadWrite))
         return Fail("cannot open the case store in " + folder);
 
-    Args rest(args.begin() + 3, args.end());
-    if (sub == "list") return RunList(store, rest);
-    if (sub == "find") return RunFind(store, rest);
-    if (sub == "export") return RunExport(store, rest);
-    if (sub == "import") return RunImport(store, folder, rest);
-    return Fail("unknown sub-command " + sub + "; usage: " + kUsage);
+    switch (sub) {
+        case SubCommand::List: return RunList(store, o);
+        case SubCommand::Find: return RunFind(store, o);
+        case SubCommand::Export: return RunExport(store, o);
+        case SubCommand::Import: return RunImport(store, folder, o);
+    }
+    return 2;
 }
 
-const CliRegistration kRegistration{"cases", kUsage, RunCases};
+CommandRun DefineCases(CLI::App& command) {
+    auto o = std::make_shared<CasesOptions>();
+    command.add_option("--dir", o->folder, "程序文件夹（其 dat/ 存放命例库），默认与窗口相同")->type_name("PROGRAM_FOLDER");
+    command.require_subcommand(1);
+    command.fallthrough();  // --dir may also follow the sub-command
+
+    CLI::App* list = command.add_subcommand("list", "列出命例（默认列出前300号中未删除的）");
+    list->add_flag("--all", o->all, "列出所有号码，包括已删除的");
+    list->add_flag("--json", o->json, "每个命例一行 JSON（JSON Lines）");
+
+    CLI::App* find = command.add_subcommand("find", "按条件查找命例，条件同查找对话框");
+    find->add_option("--name", o->name, "姓名包含这段文字")->type_name("TEXT");
+    find->add_flag("--name-exact", o->nameExact, "姓名与 --name 完全相同");
+    find->add_option("--category", o->category, "类别包含这段文字")->type_name("TEXT");
+    find->add_flag("--category-exact", o->categoryExact, "类别与 --category 完全相同");
+    find->add_option("--sex", o->sex, "性别")->type_name("男|女");
+    find->add_option("--years", o->years, "出生年份在 FROM 到 TO 之间（公元前写负数）")
+        ->expected(2)
+        ->type_name("YEAR");
+    find->add_option("--province", o->province, "省份列表中的序号")->type_name("N");
+    find->add_flag("--json", o->json, "每个命例一行 JSON（JSON Lines）");
+
+    CLI::App* exportTo = command.add_subcommand("export", "把整个命例库和命稿复制到一个文件夹");
+    exportTo->add_option("folder", o->path, "目标文件夹")->required()->type_name("FOLDER");
+    CLI::App* import = command.add_subcommand("import", "用 FILE 所在的命例库替换整个命例库（先把原来的备份到 bazi_backup_…）");
+    import->add_option("file", o->path, "另一个命例库的 bazi0.dat")->required()->type_name("FILE");
+
+    return [o, list, find, exportTo] {
+        const SubCommand sub = list->parsed()       ? SubCommand::List
+                               : find->parsed()     ? SubCommand::Find
+                               : exportTo->parsed() ? SubCommand::Export
+                                                    : SubCommand::Import;
+        return RunCases(*o, sub);
+    };
+}
+
+const CliRegistration kRegistration{"cases", kUsage, "命例库：列出、查找、导出、导入", DefineCases};
 
 }  // namespace

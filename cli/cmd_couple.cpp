@@ -9,17 +9,19 @@
 // and 30), place (未知, the default, or province-city of the place file
 // dat/dili.ini, e.g. 浙江省-杭州市; its province gives the zone of the
 // birthplace's clocks). The settings come from PROGRAM_FOLDER/dat/bzinit.ini
-// (default: the folder of marivo-cli); --clock wins over its "localclock".
+// (default: the data folder the window uses); --clock wins over its "localclock".
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/chart/birth_spec.h"
+#include <CLI/CLI.hpp>
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -30,6 +32,7 @@
 #include "engine/base/gbk_codec.h"
 #include "engine/places/place_list.h"
 #include "engine/base/ini_file.h"
+#include "cli/program_folder.h"
 
 namespace {
 
@@ -97,23 +100,23 @@ std::string ChartJson(const CBaZiEx& engine, int person) {
     return out + "}";
 }
 
-int RunCouple(const Args& args) {
-    std::string specs[2], folder = fileutil::ProgramFolder();
+struct CoupleOptions {
+    std::string specs[2], folder, clock;
     bool json = false;
+};
+
+int RunCouple(const CoupleOptions& o) {
+    const std::string(&specs)[2] = o.specs;
+    const bool json = o.json;
+    const std::string folder = o.folder.empty() ? UserProgramFolder() : o.folder;
     std::optional<bool> localClock;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool hasValue = i + 1 < args.size();
+    if (!o.clock.empty()) {
         bool local = false;
-        if (a == "--json") json = true;
-        else if (a == "--clock" && hasValue && ParseClock(args[++i], local)) localClock = local;
-        else if (a == "--a" && hasValue) specs[0] = args[++i];
-        else if (a == "--b" && hasValue) specs[1] = args[++i];
-        else if (a == "--dir" && hasValue) folder = args[++i];
-        else return UsageExit(kUsage);
+        if (!ParseClock(o.clock, local)) return UsageExit(kUsage);
+        localClock = local;
     }
     std::error_code ec;
-    if (!std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
+    if (!o.folder.empty() && !std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
         return ErrorExit(2, "couple: " + folder + " is not a program folder (it has no dat folder)");
     const IniDocument placeFile = IniDocument::Load(places::PlaceFilePath(folder));
     BirthData persons[2];
@@ -140,6 +143,19 @@ int RunCouple(const Args& args) {
     return 0;
 }
 
-const CliRegistration reg{"couple", kUsage, RunCouple};
+CommandRun DefineCouple(CLI::App& command) {
+    auto o = std::make_shared<CoupleOptions>();
+    command.add_option("--a", o->specs[0], "甲命（默认男）：date=YYYY-MM-DD,time=HH:MM[,name=…,sex=男|女,cal=公历|农历,"
+                                           "leap=0|1,lon=…,lat=…,place=…]")->type_name("SPEC");
+    command.add_option("--b", o->specs[1], "乙命（默认女），写法同 --a")->type_name("SPEC");
+    command.add_flag("--json", o->json, "合婚指数、命稿和两个命盘写成一个 JSON 对象");
+    command.add_option("--clock", o->clock, "local：出生时间按当地钟表时间（扣除夏令时）；standard：按北京时间；"
+                                            "默认依设置文件")->type_name("local|standard");
+    command.add_option("--dir", o->folder, "程序文件夹（其 dat/bzinit.ini 是设置），默认与窗口相同")
+        ->type_name("PROGRAM_FOLDER");
+    return [o] { return RunCouple(*o); };
+}
+
+const CliRegistration reg{"couple", kUsage, "两人的合婚命稿，文本或 JSON", DefineCouple};
 
 }  // namespace

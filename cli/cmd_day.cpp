@@ -5,10 +5,13 @@
 // file's "localclock" says.
 #include <cstdio>
 #include <optional>
+#include <memory>
+#include <CLI/CLI.hpp>
 
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
 #include "cli/output.h"
+#include "cli/program_folder.h"
 #include "engine/chart/pillars.h"
 #include "engine/symbols/symbols.h"
 #include "engine/calendar/term_names.h"
@@ -21,7 +24,7 @@ namespace {
 constexpr const char* kUsage = "day YYYY-MM-DD [HH:MM] [--lunar [--leap]] [--clock local|standard]";
 
 bool LocalClockSetting() {
-    const IniDocument ini = IniDocument::Load(fileutil::Join(fileutil::ProgramFolder(), "dat/bzinit.ini"));
+    const IniDocument ini = IniDocument::Load(fileutil::Join(UserProgramFolder(), "dat/bzinit.ini"));
     return ini.ReadBool("set", "localclock", true);
 }
 
@@ -39,21 +42,21 @@ std::string TermLine(const CYiDate& cal, const CalDate& date) {
     return line;
 }
 
-int RunDay(const Args& args) {
-    CYiDate cal;
+struct DayOptions {
     std::string dateText, timeText;
     bool lunarInput = false, leap = false;
+    std::string clock;
+};
+
+int RunDay(const DayOptions& o) {
+    CYiDate cal;
+    const std::string &dateText = o.dateText, &timeText = o.timeText;
+    const bool lunarInput = o.lunarInput, leap = o.leap;
     std::optional<bool> localClock;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
+    if (!o.clock.empty()) {
         bool local = false;
-        if (a == "--lunar") lunarInput = true;
-        else if (a == "--leap") leap = true;
-        else if (a == "--clock" && i + 1 < args.size() && ParseClock(args[++i], local)) localClock = local;
-        else if (a.rfind("--", 0) == 0) return UsageExit(kUsage);
-        else if (dateText.empty()) dateText = a;
-        else if (timeText.empty()) timeText = a;
-        else return UsageExit(kUsage);
+        if (!ParseClock(o.clock, local)) return UsageExit(kUsage);
+        localClock = local;
     }
     if (dateText.empty() || (leap && !lunarInput)) return UsageExit(kUsage);
 
@@ -89,6 +92,17 @@ int RunDay(const Args& args) {
     return 0;
 }
 
-const CliRegistration reg{"day", kUsage, RunDay};
+CommandRun DefineDay(CLI::App& command) {
+    auto o = std::make_shared<DayOptions>();
+    command.add_option("date", o->dateText, "公历日期（公元前的年份写负数，如 -120-03-01）")->type_name("YYYY-MM-DD");
+    command.add_option("time", o->timeText, "时刻，默认 12:00")->type_name("HH:MM");
+    command.add_flag("--lunar", o->lunarInput, "日期是农历");
+    command.add_flag("--leap", o->leap, "农历闰月（与 --lunar 一起用）");
+    command.add_option("--clock", o->clock, "local：时刻按当地钟表时间（扣除夏令时）；standard：按北京时间；"
+                                            "默认依设置文件")->type_name("local|standard");
+    return [o] { return RunDay(*o); };
+}
+
+const CliRegistration reg{"day", kUsage, "一天的公历、农历、星期、当月两个节气和四柱", DefineDay};
 
 }  // namespace

@@ -3,6 +3,9 @@
 // The listing walks day by day: the month and year pillars are looked up
 // again only when a 节 is passed, and the output is written in large blocks.
 #include <cstdio>
+#include <memory>
+
+#include <CLI/CLI.hpp>
 
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
@@ -33,16 +36,17 @@ void AppendDay(std::string& out, CYiDate& cal, const CalDate& date, const FourPi
     out += line;
 }
 
-int RunDays(const Args& args) {
-    CYiDate cal;
+struct DaysOptions {
     std::vector<std::string> dates;
     std::string timeText = "12:00";
     bool json = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--json") json = true;
-        else if (args[i] == "--time" && i + 1 < args.size()) timeText = args[++i];
-        else dates.push_back(args[i]);
-    }
+};
+
+int RunDays(const DaysOptions& o) {
+    CYiDate cal;
+    const std::vector<std::string>& dates = o.dates;
+    const std::string& timeText = o.timeText;
+    const bool json = o.json;
     if (dates.size() != 2) return UsageExit(kUsage);
     CalDate from, to;
     std::string message;
@@ -77,6 +81,14 @@ int RunDays(const Args& args) {
     return 0;
 }
 
-const CliRegistration reg{"days", kUsage, RunDays};
+CommandRun DefineDays(CLI::App& command) {
+    auto o = std::make_shared<DaysOptions>();
+    command.add_option("dates", o->dates, "第一天 FROM 和最后一天 TO（公历）")->type_name("FROM TO");
+    command.add_option("--time", o->timeText, "四柱所取的时刻，默认 12:00")->type_name("HH:MM");
+    command.add_flag("--json", o->json, "每天一行 JSON（JSON Lines）");
+    return [o] { return RunDays(*o); };
+}
+
+const CliRegistration reg{"days", kUsage, "从 FROM 到 TO 每一天的农历和四柱", DefineDays};
 
 }  // namespace

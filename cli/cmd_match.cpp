@@ -5,7 +5,7 @@
 //         [--min-index K] [--json|--csv]
 //
 // SPEC as for couple (engine/chart/birth_spec.h); the case store and the settings are
-// those of PROGRAM_FOLDER (default: the folder of marivo-cli). Text and CSV
+// those of PROGRAM_FOLDER (default: the data folder the window uses). Text and CSV
 // (UTF-8 with byte-order mark) end with the summary line; --json writes one
 // object per line, best first, then those who cannot be charted (rank and
 // index null), with the summary on stderr. While it runs on a terminal the
@@ -16,14 +16,18 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <memory>
 #include <thread>
+#include <vector>
+
+#include <CLI/CLI.hpp>
 
 #include "engine/chart/birth_spec.h"
 #include "engine/places/place_list.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/output.h"
-#include "engine/base/file_util.h"
+#include "cli/program_folder.h"
 #include "matching/partner_ranking.h"
 #include "matching/ranking_view.h"
 
@@ -84,48 +88,56 @@ RankingResult RankShowingProgress(const RankingRequest& request) {
     return result;
 }
 
-int RunMatch(const Args& args) {
-    RankingRequest request;
-    request.programFolder = fileutil::ProgramFolder();
-    RankingFilter filter;
-    std::string spec;
+// The arguments as they were given.
+struct MatchOptions {
+    std::string spec, folder, top, minIndex;
+    std::vector<std::string> categories;
     bool json = false, csv = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        bool hasValue = i + 1 < args.size();
-        if (a == "--json") json = true;
-        else if (a == "--csv") csv = true;
-        else if (a == "--a" && hasValue) spec = args[++i];
-        else if (a == "--dir" && hasValue) request.programFolder = args[++i];
-        else if (a == "--category" && hasValue) request.categories.push_back(args[++i]);
-        else if (a == "--top" && hasValue) {
-            int top;
-            if (!ParseCount(args[++i], 1, 100000000, top)) return ErrorExit(2, "--top: invalid count \"" + args[i] + "\"");
-            filter.top = static_cast<std::size_t>(top);
-        } else if (a == "--min-index" && hasValue) {
-            if (!ParseCount(args[++i], 0, 99, filter.minIndex))
-                return ErrorExit(2, "--min-index: invalid index \"" + args[i] + "\" (0 to 99)");
-        } else return UsageExit(kUsage);
+};
+
+int RunMatch(const MatchOptions& o) {
+    RankingRequest request;
+    request.programFolder = o.folder.empty() ? UserProgramFolder() : o.folder;
+    request.categories = o.categories;
+    RankingFilter filter;
+    if (o.spec.empty() || (o.json && o.csv)) return UsageExit(kUsage);
+    if (!o.top.empty()) {
+        int top;
+        if (!ParseCount(o.top, 1, 100000000, top)) return ErrorExit(2, "--top: invalid count \"" + o.top + "\"");
+        filter.top = static_cast<std::size_t>(top);
     }
-    if (spec.empty() || (json && csv)) return UsageExit(kUsage);
+    if (!o.minIndex.empty() && !ParseCount(o.minIndex, 0, 99, filter.minIndex))
+        return ErrorExit(2, "--min-index: invalid index \"" + o.minIndex + "\" (0 to 99)");
     std::string error;
     const IniDocument placeFile = IniDocument::Load(places::PlaceFilePath(request.programFolder));
-    if (!ParseSpec(spec, 0, placeFile, request.person, error)) return ErrorExit(2, "--a: " + error);
+    if (!ParseSpec(o.spec, 0, placeFile, request.person, error)) return ErrorExit(2, "--a: " + error);
 
     RankingResult result = RankShowingProgress(request);
     if (!result.ok) return ErrorExit(result.error == "案例库中没有案例" ? 1 : 2, result.error);
     std::vector<RankingRow> rows = FilteredRows(result, filter);
     std::string out;
-    if (json) {
+    if (o.json) {
         for (const RankingRow& row : rows) out += RowJson(row);
         std::fprintf(stderr, "%s\n", SummaryLine(result).c_str());
     } else {
-        out = csv ? ListAsCsv(rows, result) : UnixLines(ListAsText(rows, result));
+        out = o.csv ? ListAsCsv(rows, result) : UnixLines(ListAsText(rows, result));
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
     return rows.empty() ? 1 : 0;
 }
 
-const CliRegistration reg{"match", kUsage, RunMatch};
+CommandRun DefineMatch(CLI::App& command) {
+    auto o = std::make_shared<MatchOptions>();
+    command.add_option("--a", o->spec, "要找对象的人，写法同 couple 的 --a")->type_name("SPEC");
+    command.add_option("--dir", o->folder, "程序文件夹（命例库和设置），默认与窗口相同")->type_name("PROGRAM_FOLDER");
+    command.add_option("--category", o->categories, "只排这些类别的命例，可给多次")->type_name("NAME");
+    command.add_option("--top", o->top, "只列前 N 名")->type_name("N");
+    command.add_option("--min-index", o->minIndex, "只列婚配指数不低于 K 的")->type_name("K");
+    command.add_flag("--json", o->json, "每人一行 JSON（JSON Lines），最好的在前");
+    command.add_flag("--csv", o->csv, "CSV（UTF-8，带 BOM）");
+    return [o] { return RunMatch(*o); };
+}
+
+const CliRegistration reg{"match", kUsage, "择偶排行：命例库中每个异性与此人的婚配指数，由高到低", DefineMatch};
 
 }  // namespace

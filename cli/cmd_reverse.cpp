@@ -3,8 +3,11 @@
 // one up to AD 2100, from the start year when one is given and from 850 BC
 // otherwise.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
 #include "cli/output.h"
@@ -33,17 +36,17 @@ void PrintMoment(const CalDate& m) {
     std::printf("\n");
 }
 
-int RunReverse(const Args& args) {
+struct ReverseOptions {
     std::vector<std::string> names;
     std::string from = "1950";
-    bool fromGiven = false;
+    bool fromGiven = false;  // --from given: --all lists from that year
     bool all = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--all") all = true;
-        else if (args[i] == "--from" && i + 1 < args.size()) from = args[++i], fromGiven = true;
-        else if (args[i].rfind("--", 0) != 0) names.push_back(args[i]);
-        else return UsageExit(kUsage);
-    }
+};
+
+int RunReverse(const ReverseOptions& o) {
+    const std::vector<std::string>& names = o.names;
+    const std::string& from = o.from;
+    const bool all = o.all, fromGiven = o.fromGiven;
     if (names.size() != 4) return UsageExit(kUsage);
 
     // The checks of the window, in its order.
@@ -68,6 +71,18 @@ int RunReverse(const Args& args) {
     return 0;
 }
 
-const CliRegistration reg{"reverse", kUsage, RunReverse};
+CommandRun DefineReverse(CLI::App& command) {
+    auto o = std::make_shared<ReverseOptions>();
+    command.add_option("pillars", o->names, "年柱、月柱、日柱、时柱，如 甲子 丙寅 戊午 壬子")->type_name("年柱 月柱 日柱 时柱");
+    CLI::Option* from =
+        command.add_option("--from", o->from, "从这一年起找第一个，默认 1950（公元前写负数）")->type_name("YEAR");
+    command.add_flag("--all", o->all, "列出到2100年的每一个：给了 --from 从那一年起，否则从公元前850年起");
+    return [o, from] {
+        o->fromGiven = from->count() > 0;
+        return RunReverse(*o);
+    };
+}
+
+const CliRegistration reg{"reverse", kUsage, "四柱反推出生时刻", DefineReverse};
 
 }  // namespace

@@ -3,7 +3,11 @@
 // marivo-cli rtf-from-text FILE.txt OUT.rtf: a plain-text report (GBK or
 // UTF-8) as RTF, in the report view's font.
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
 #include "cli/output.h"
@@ -18,7 +22,9 @@ int Fail(const char* command, const std::string& message) {
     return ErrorExit(2, std::string(command) + ": " + message);
 }
 
-int RunRtfText(const Args& args) {
+using Files = std::vector<std::string>;
+
+int RunRtfText(const Files& args) {
     if (args.size() != 1) return Fail("rtf-text", "usage: rtf-text FILE");
     std::string bytes;
     if (!fileutil::ReadAll(args[0], bytes)) return Fail("rtf-text", "cannot read " + args[0]);
@@ -29,7 +35,7 @@ int RunRtfText(const Args& args) {
     return 0;
 }
 
-int RunRtfFromText(const Args& args) {
+int RunRtfFromText(const Files& args) {
     if (args.size() != 2) return Fail("rtf-from-text", "usage: rtf-from-text FILE.txt OUT.rtf");
     std::string bytes;
     if (!fileutil::ReadAll(args[0], bytes)) return Fail("rtf-from-text", "cannot read " + args[0]);
@@ -38,7 +44,20 @@ int RunRtfFromText(const Args& args) {
     return 0;
 }
 
-const CliRegistration kRtfText{"rtf-text", "rtf-text FILE", RunRtfText};
-const CliRegistration kRtfFromText{"rtf-from-text", "rtf-from-text FILE.txt OUT.rtf", RunRtfFromText};
+CommandRun DefineRtfText(CLI::App& command) {
+    auto files = std::make_shared<Files>();
+    command.add_option("file", *files, "RTF 命稿文件")->type_name("FILE");
+    return [files] { return RunRtfText(*files); };
+}
+
+CommandRun DefineRtfFromText(CLI::App& command) {
+    auto files = std::make_shared<Files>();
+    command.add_option("files", *files, "纯文本命稿（GBK 或 UTF-8）和要写的 RTF 文件")->type_name("FILE.txt OUT.rtf");
+    return [files] { return RunRtfFromText(*files); };
+}
+
+const CliRegistration kRtfText{"rtf-text", "rtf-text FILE", "RTF 命稿的纯文本", DefineRtfText};
+const CliRegistration kRtfFromText{"rtf-from-text", "rtf-from-text FILE.txt OUT.rtf", "把纯文本命稿写成 RTF",
+                                   DefineRtfFromText};
 
 }  // namespace

@@ -1,6 +1,9 @@
 // marivo-cli terms: the 24 solar terms of a year with their moments
 // (standard time of 120° E).
 #include <cstdio>
+#include <memory>
+
+#include <CLI/CLI.hpp>
 
 #include "cli/calendar_io.h"
 #include "cli/commands.h"
@@ -12,17 +15,17 @@ namespace {
 
 constexpr const char* kUsage = "terms YEAR [--json]";
 
-int RunTerms(const Args& args) {
-    CYiDate cal;
-    bool json = false;
+struct TermsOptions {
     std::string yearText;
-    for (const std::string& a : args) {
-        if (a == "--json") json = true;
-        else if (yearText.empty()) yearText = a;
-        else yearText = "?";
-    }
+    bool json = false;
+};
+
+int RunTerms(const TermsOptions& o) {
+    CYiDate cal;
+    const bool json = o.json;
+    const std::string& yearText = o.yearText;
     int year;
-    if (yearText.empty() || yearText == "?") return UsageExit(kUsage);
+    if (yearText.empty()) return UsageExit(kUsage);
     if (!ParseYear(yearText, year)) return ErrorExit(2, "年份必须在-850到2100年之间，并且没有公元0年");
     std::string out = json ? "[" : "";
     for (int term = 1; term <= 24; ++term) {
@@ -43,6 +46,13 @@ int RunTerms(const Args& args) {
     return 0;
 }
 
-const CliRegistration reg{"terms", kUsage, RunTerms};
+CommandRun DefineTerms(CLI::App& command) {
+    auto o = std::make_shared<TermsOptions>();
+    command.add_option("year", o->yearText, "年份（公元前写负数，没有公元0年）")->type_name("YEAR");
+    command.add_flag("--json", o->json, "一个 JSON 数组");
+    return [o] { return RunTerms(*o); };
+}
+
+const CliRegistration reg{"terms", kUsage, "一年的二十四节气及其时刻", DefineTerms};
 
 }  // namespace

@@ -12,8 +12,9 @@ std::vector<CliCommand>& Registry() {
 
 }  // namespace
 
-CliRegistration::CliRegistration(const char* name, const char* usage, int (*run)(const Args&)) {
-    Registry().push_back({name, usage, run});
+CliRegistration::CliRegistration(const char* name, const char* usage, const char* summary,
+                                 CommandRun (*define)(CLI::App&)) {
+    Registry().push_back({name, usage, summary, define});
 }
 
 std::vector<CliCommand> CliCommands() {

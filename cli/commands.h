@@ -1,26 +1,34 @@
 // The sub-commands of marivo-cli. Each lives in a file of its own
 // (cmd_<name>.cpp) and registers itself with a static CliRegistration:
 //
-//   static const CliRegistration reg{"day", "day YYYY-MM-DD [HH:MM]", RunDay};
+//   static const CliRegistration reg{"day", kUsage, "一天的公历、农历、节气和四柱", DefineDay};
 //
-// A command takes the arguments after its own name and returns the exit
-// status: 0 success, 1 nothing found, 2 invalid input (message on stderr).
+// Define adds the command's options and positional arguments to its CLI11
+// sub-command and returns what runs the command once they are parsed. A
+// run returns the exit status: 0 success, 1 nothing found, 2 invalid input
+// (message on stderr).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
-using Args = std::vector<std::string>;
+namespace CLI {
+class App;
+}
+
+using CommandRun = std::function<int()>;
 
 struct CliCommand {
     const char* name;
-    const char* usage;
-    int (*run)(const Args& args);
+    const char* usage;    // the arguments, as "usage: marivo-cli <usage>" shows them
+    const char* summary;  // one line for the command list of --help
+    CommandRun (*define)(CLI::App& command);
 };
 
 // Every registered command, sorted by name.
 std::vector<CliCommand> CliCommands();
 
 struct CliRegistration {
-    CliRegistration(const char* name, const char* usage, int (*run)(const Args&));
+    CliRegistration(const char* name, const char* usage, const char* summary, CommandRun (*define)(CLI::App&));
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/base/file_util.h"
+#include "engine/base/data_folder.h"
 
 namespace comments {
 
@@ -11,7 +12,7 @@ const std::array<std::string_view, kCategoryCount> kCategories = {
 };
 
 std::string CommentFilePath(std::string_view programFolder) {
-    return fileutil::Join(programFolder, "dat/bzpingyu.dat");
+    return datafolder::ShippedFile(programFolder, "dat/bzpingyu.dat");
 }
 
 std::string CategoryText(const IniDocument& commentFile, std::string_view category) {

@@ -18,7 +18,7 @@ extern const std::array<std::string_view, kCategoryCount> kCategories;
 // viewer build an endless text.
 inline constexpr int kMaxComments = 9999;
 
-// The comment file under a program folder.
+// The comment file: the program folder's own copy, else the shipped one.
 std::string CommentFilePath(std::string_view programFolder);
 
 // A category's comments as the viewer shows them, "1:…\n2:…\n", numbered

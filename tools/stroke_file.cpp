@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "engine/base/file_util.h"
+#include "engine/base/data_folder.h"
 
 namespace strokes {
 
@@ -24,7 +25,7 @@ StrokeRecord Decode(const unsigned char* bytes) {
 }  // namespace
 
 std::string StrokeFilePath(std::string_view programFolder) {
-    return fileutil::Join(programFolder, "dat/hzlen.dat");
+    return datafolder::ShippedFile(programFolder, "dat/hzlen.dat");
 }
 
 int RecordIndex(unsigned char first, unsigned char second) {

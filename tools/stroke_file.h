@@ -23,7 +23,7 @@ struct StrokeRecord {
     std::int16_t count = 0;
 };
 
-// The stroke table under a program folder.
+// The stroke table: the program folder's own copy, else the shipped one.
 std::string StrokeFilePath(std::string_view programFolder);
 
 // The record index of the character with GB2312 bytes (first, second); −1

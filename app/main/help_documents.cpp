@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "engine/base/file_util.h"
+#include "engine/base/data_folder.h"
 #include "app/main/HelpViewer.h"
 
 namespace {
@@ -12,7 +12,7 @@ namespace {
 // dat/<name><extension> when that file exists, else empty.
 QString ExistingFile(const std::string& programFolder, const QString& name, const char* extension) {
     const QString path =
-        QString::fromStdString(fileutil::Join(programFolder, "dat/" + name.toStdString() + extension));
+        QString::fromStdString(datafolder::ShippedFile(programFolder, "dat/" + name.toStdString() + extension));
     return QFileInfo(path).isFile() ? path : QString();
 }
 

@@ -12,7 +12,7 @@ inline const QString kKnowledgeDocument = QStringLiteral("bzzs");
 inline const QString kProgramHelpDocument = QStringLiteral("Marivo");
 
 // dat/<name>.chm when it exists, else dat/<name>.html when that exists,
-// else empty.
+// else empty; each looked for in the program folder, then in the install.
 QString HelpDocumentPath(const std::string& programFolder, const QString& name);
 
 // Opens the document with the desktop's default viewer; does nothing (and

@@ -126,7 +126,7 @@ TEST_F(CasesCliTest, BadInputIsRefusedWithStatusTwo) {
     const std::string bare = root_.Path("bare");
     fs::create_directories(bare);
     const std::string cases[] = {
-        "list",
+        "--dir",
         "--dir " + ShellQuoted(bare) + " list",
         Dir() + " sort",
         Dir() + " list --deleted",

@@ -27,14 +27,14 @@ inline std::string ShellQuoted(const std::string& s) {
     return q + "'";
 }
 
-// Runs marivo-cli with the arguments (already quoted for the shell).
-inline CliRun RunCli(const std::string& args, StdErr stderrMode = StdErr::Apart) {
+// Runs a shell command line (an installed marivo-cli with its environment).
+inline CliRun RunCommand(const std::string& commandLine, StdErr stderrMode = StdErr::Apart) {
     CliRun run{-1, "", ""};
     std::string errFile = (std::filesystem::temp_directory_path() / "marivo_cli_err_XXXXXX").string();
     int fd = mkstemp(errFile.data());
     if (fd < 0) return run;
     close(fd);
-    std::string command = std::string(MARIVO_CLI) + " " + args +
+    std::string command = commandLine +
                           (stderrMode == StdErr::JoinedToOut ? " 2>&1" : " 2>" + ShellQuoted(errFile));
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buf[4096];
@@ -45,4 +45,9 @@ inline CliRun RunCli(const std::string& args, StdErr stderrMode = StdErr::Apart)
     fileutil::ReadAll(errFile, run.err);
     std::filesystem::remove(errFile);
     return run;
+}
+
+// Runs marivo-cli with the arguments (already quoted for the shell).
+inline CliRun RunCli(const std::string& args, StdErr stderrMode = StdErr::Apart) {
+    return RunCommand(std::string(MARIVO_CLI) + " " + args, stderrMode);
 }
