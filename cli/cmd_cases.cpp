@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "cases/MDataBase.h"
+#include "cases/case_listing.h"
 #include "cases/store_backup.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -86,15 +87,6 @@ void PrintTableRow(int number, const CaseRecord& r) {
                 Padded(PersonText(r.a), 44).c_str(), PersonText(r.b).c_str());
 }
 
-// Reads slot n, live or deleted; false when no file holds it (ReadCase then
-// leaves the record as it was, with a deleted flag no stored slot carries).
-bool ReadSlot(const MDataBase& store, int n, CaseRecord& r) {
-    constexpr uint8_t kUnread = 0xFF;
-    r = CaseRecord{};
-    r.deleted = kUnread;
-    return store.ReadCase(n, r) || r.deleted != kUnread;
-}
-
 // Prints one case as a JSON line or a table row (the head before the first).
 void PrintCase(int n, const CaseRecord& r, bool json, int& printed) {
     if (printed++ == 0 && !json) PrintTableHead();
@@ -104,13 +96,10 @@ void PrintCase(int n, const CaseRecord& r, bool json, int& printed) {
         PrintTableRow(n, r);
 }
 
-// Prints the cases; 1 when there were none.
-int PrintCases(const MDataBase& store, const std::vector<int>& numbers, bool json) {
+// Prints the cases the listing streams; 1 when there were none.
+int PrintCases(const MDataBase& store, ListingScope scope, const SearchCriteria& criteria, bool json) {
     int printed = 0;
-    for (int n : numbers) {
-        CaseRecord r;
-        if (ReadSlot(store, n, r)) PrintCase(n, r, json, printed);
-    }
+    StreamCases(store, scope, criteria, [&](int n, const CaseRecord& r) { PrintCase(n, r, json, printed); });
     return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
 }
 
@@ -124,14 +113,7 @@ int RunList(const MDataBase& store, const Args& args) {
         else if (a == "--json") json = true;
         else return Fail("unknown option for list: " + a);
     }
-    if (!all) {
-        std::vector<int> numbers;
-        store.FindCases(SearchCriteria{}, numbers);
-        return PrintCases(store, numbers, json);
-    }
-    int printed = 0;
-    store.ReadAllSlots([&](int n, const CaseRecord& r) { PrintCase(n, r, json, printed); });
-    return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
+    return PrintCases(store, all ? ListingScope::AllSlots : ListingScope::Matching, SearchCriteria{}, json);
 }
 
 // Reads a text condition into a fixed GBK field; false with a message when
@@ -235,9 +217,7 @@ int RunFind(const MDataBase& store, const Args& args) {
     // An empty text switches its condition off, as in the search dialog.
     if (o.criteria.name[0] == '\0') o.criteria.nameMode = 0;
     if (o.criteria.category[0] == '\0') o.criteria.categoryMode = 0;
-    std::vector<int> numbers;
-    store.FindCases(o.criteria, numbers);
-    return PrintCases(store, numbers, o.json);
+    return PrintCases(store, ListingScope::Matching, o.criteria, o.json);
 }
 
 int ReportTransfer(const TransferResult& r, const std::string& what, const std::string& where,
