@@ -35,13 +35,21 @@ void LongWork::ShowDialogWhenDue() {
     dialog_->show();
 }
 
+QEventLoop::ProcessEventsFlags LongWork::EventsToHandle() const {
+    // Input goes only to a shown dialog's "取消" button; before it shows, and
+    // once it was pressed (which hides the dialog), the window repaints but
+    // takes no input, so that no other command reaches the store meanwhile.
+    const bool cancelShown = dialog_ && cancel_ == Cancel::Offered && !cancelled_;
+    return cancelShown ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents;
+}
+
 bool LongWork::Step(long long done, long long total) {
     ShowDialogWhenDue();
     if (dialog_) {
         // A bar of at most 1000 steps: QProgressDialog counts in int.
         dialog_->setMaximum(1000);
         dialog_->setValue(total > 0 ? static_cast<int>(done * 1000 / total) : 0);
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(EventsToHandle());
     }
     return !cancelled_;
 }
@@ -54,8 +62,7 @@ void LongWork::RunInWorker(const std::function<void()>& work) {
     });
     while (!finished) {
         ShowDialogWhenDue();
-        // Before the dialog shows, the window repaints but takes no input.
-        QCoreApplication::processEvents(dialog_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents, 20);
+        QCoreApplication::processEvents(EventsToHandle(), 20);
         QThread::msleep(10);
     }
     worker.join();

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -45,6 +46,7 @@ public:
 
 private:
     void ShowDialogWhenDue();
+    QEventLoop::ProcessEventsFlags EventsToHandle() const;
 
     QWidget* parent_;
     QString label_;
