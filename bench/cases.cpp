@@ -10,34 +10,17 @@
 #include <vector>
 
 #include "bench/store_builder.h"
+#include "bench/sample_store.h"
 #include "cases/MDataBase.h"
 #include "engine/base/gbk_codec.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using samplestore::SampleCase;
 
 constexpr int32_t kCases = 1000000;
 constexpr uintmax_t kSpaceNeeded = 2ULL << 30;  // the store and some margin
-
-const char* const kSurnames[] = {"张", "王", "李", "赵", "欧阳", "陈", "刘", "杨"};
-const char* const kCategories[] = {"同事", "同学", "亲戚", "临时保存", "客户"};
-
-CaseRecord SampleCase(int32_t n) {
-    CaseRecord r{};
-    r.number = n;
-    r.deleted = n % 97 == 0 ? 1 : 0;
-    gbk::WriteField(r.a.name, std::string(kSurnames[n % 8]) + (n % 3 ? "小明" : "丽"));
-    gbk::WriteField(r.category, kCategories[n % 5]);
-    gbk::WriteField(r.note, "备注:\r\n样本");
-    r.a.year = static_cast<int16_t>(1900 + n % 120);
-    r.a.month = 1 + n % 12;
-    r.a.day = 1 + n % 28;
-    r.a.male = n % 2;
-    r.a.province = static_cast<int16_t>(n % 35);
-    gbk::WriteField(r.b.name, "乙");
-    return r;
-}
 
 struct Stores {
     std::string root;

@@ -1,5 +1,5 @@
 // The case tree at scale, offscreen: filling it from the first 300 record
-// numbers as at start, and "显示全部命例" over a store of 50,000 cases (search,
+// numbers as at start, and "显示全部命例" over stores of 10,000, 100,000 and 1,000,000 cases (search,
 // reading every case, building the tree), each until the tree is painted.
 #include <benchmark/benchmark.h>
 
@@ -11,7 +11,10 @@
 #include <numeric>
 #include <vector>
 
+#include <sys/resource.h>
+
 #include "app/main/TFrmMain.h"
+#include "bench/sample_store.h"
 #include "widgets/messages/scripted_messages.h"
 #include "cases/MDataBase.h"
 #include "engine/base/gbk_codec.h"
@@ -19,43 +22,13 @@
 
 namespace {
 
-const char* const kNames[] = {"张三", "王小明", "李丽", "欧阳锋", "陈红"};
-const char* const kCategories[] = {"同事", "同学", "亲戚", "临时保存", "客户", "VIP", "vip", "朋友"};
-
-CaseRecord SampleCase(int32_t n) {
-    CaseRecord r{};
-    r.number = n;
-    gbk::WriteField(r.a.name, kNames[n % 5]);
-    gbk::WriteField(r.category, kCategories[n % 8]);
-    gbk::WriteField(r.note, "备注:");
-    r.a.year = static_cast<int16_t>(1900 + n % 120);
-    r.a.month = static_cast<int16_t>(1 + n % 12);
-    r.a.day = static_cast<int16_t>(1 + n % 28);
-    r.a.lunar = n % 3 == 0;
-    r.a.male = n % 2;
-    gbk::WriteField(r.b.name, "乙");
-    return r;
-}
-
-// A store of that many live cases in one data file, written in one go.
-void BuildStore(const std::string& folder, int32_t cases) {
-    std::filesystem::create_directories(folder + "dat");
-    std::ofstream out(DataFilePath(folder + "dat/bazi", 0), std::ios::binary | std::ios::trunc);
-    HeaderBytes header = EncodeHeader({0, cases, 0, 0, 1});
-    out.write(reinterpret_cast<const char*>(header.data()), header.size());
-    for (int32_t n = 0; n < cases; ++n) {
-        CaseBytes bytes = EncodeCase(SampleCase(n));
-        out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    }
-}
-
 struct Window {
     QTemporaryDir folder;
     ScriptedMessages messages;
     std::unique_ptr<TFrmMain> window;
     QTreeWidget* tree = nullptr;
     explicit Window(int32_t cases) {
-        BuildStore(folder.path().toStdString() + "/", cases);
+        samplestore::BuildStore(folder.path().toStdString() + "/", cases);
         window = std::make_unique<TFrmMain>(folder.path().toStdString());
         window->resize(1180, 760);
         window->show();
@@ -82,15 +55,19 @@ void BM_FillTreeAtStart(benchmark::State& state) {
 BENCHMARK(BM_FillTreeAtStart)->Unit(benchmark::kMillisecond);
 
 void BM_ShowAllCases(benchmark::State& state) {
-    Window w(50000);
+    Window w(static_cast<int32_t>(state.range(0)));
     for (auto _ : state) {
         w.window->TmShowAllClick();
         w.tree->viewport()->repaint();
     }
     state.counters["cases"] = w.Cases();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024;
     if (!w.messages.shown.isEmpty()) state.SkipWithError("a message was shown");
 }
-BENCHMARK(BM_ShowAllCases)->Unit(benchmark::kMillisecond);
+// Each size in a process of its own gives its own peak (--benchmark_filter=.../100000).
+BENCHMARK(BM_ShowAllCases)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -21,6 +21,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cases/MDataBase.h"
+#include "cases/case_listing.h"
 #include "cases/store_backup.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -91,15 +92,6 @@ void PrintTableRow(int number, const CaseRecord& r) {
                 Padded(PersonText(r.a), 44).c_str(), PersonText(r.b).c_str());
 }
 
-// Reads slot n, live or deleted; false when no file holds it (ReadCase then
-// leaves the record as it was, with a deleted flag no stored slot carries).
-bool ReadSlot(const MDataBase& store, int n, CaseRecord& r) {
-    constexpr uint8_t kUnread = 0xFF;
-    r = CaseRecord{};
-    r.deleted = kUnread;
-    return store.ReadCase(n, r) || r.deleted != kUnread;
-}
-
 // Prints one case as a JSON line or a table row (the head before the first).
 void PrintCase(int n, const CaseRecord& r, bool json, int& printed) {
     if (printed++ == 0 && !json) PrintTableHead();
@@ -109,13 +101,10 @@ void PrintCase(int n, const CaseRecord& r, bool json, int& printed) {
         PrintTableRow(n, r);
 }
 
-// Prints the cases; 1 when there were none.
-int PrintCases(const MDataBase& store, const std::vector<int>& numbers, bool json) {
+// Prints the cases the listing streams; 1 when there were none.
+int PrintCases(const MDataBase& store, ListingScope scope, const SearchCriteria& criteria, bool json) {
     int printed = 0;
-    for (int n : numbers) {
-        CaseRecord r;
-        if (ReadSlot(store, n, r)) PrintCase(n, r, json, printed);
-    }
+    StreamCases(store, scope, criteria, [&](int n, const CaseRecord& r) { PrintCase(n, r, json, printed); });
     return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
 }
 
@@ -137,14 +126,7 @@ struct CasesOptions {
 };
 
 int RunList(const MDataBase& store, const CasesOptions& o) {
-    if (!o.all) {
-        std::vector<int> numbers;
-        store.FindCases(SearchCriteria{}, numbers);
-        return PrintCases(store, numbers, o.json);
-    }
-    int printed = 0;
-    store.ReadAllSlots([&](int n, const CaseRecord& r) { PrintCase(n, r, o.json, printed); });
-    return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
+    return PrintCases(store, o.all ? ListingScope::AllSlots : ListingScope::Matching, SearchCriteria{}, o.json);
 }
 
 // Reads a text condition into a fixed GBK field; false with a message when
@@ -224,9 +206,7 @@ int RunFind(const MDataBase& store, const CasesOptions& o) {
     SearchCriteria criteria;
     std::string error;
     if (!FindCriteria(o, criteria, error)) return Fail(error);
-    std::vector<int> numbers;
-    store.FindCases(criteria, numbers);
-    return PrintCases(store, numbers, o.json);
+    return PrintCases(store, ListingScope::Matching, criteria, o.json);
 }
 
 int ReportTransfer(const TransferResult& r, const std::string& what, const std::string& where,

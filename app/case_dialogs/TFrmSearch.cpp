@@ -15,6 +15,7 @@
 #include "widgets/category_combo.h"
 #include "widgets/dialog_controls.h"
 #include "widgets/gbk_input_limit.h"
+#include "widgets/long_work.h"
 #include "widgets/messages/message_box.h"
 #include "widgets/number_input.h"
 #include "cases/MDataBase.h"
@@ -157,7 +158,7 @@ bool TFrmSearch::RunSearch() {
         Messages().Plain(this, QStringLiteral("没有记录，无从查找。"));
         return false;
     }
-    FindCases();
+    if (!FindCases()) return false;
     if (result_.empty()) {
         Messages().Notice(this, QStringLiteral("没有找到符合条件的命例。"), QStringLiteral("信息"), MessageIcon::Information);
         return false;
@@ -166,14 +167,18 @@ bool TFrmSearch::RunSearch() {
                           MessageIcon::Information);
 }
 
-void TFrmSearch::FindCases() {
+bool TFrmSearch::FindCases() {
     for (QPushButton* b : buttons_) b->setEnabled(false);
     Animate1->show();
     Animate1->repaint();
     result_.clear();
-    store_.FindCases(criteria_, result_);
+    LongWork work(this, QStringLiteral("正在查找命例……"), LongWork::Cancel::Offered);
+    work.RunInWorker([this] { store_.FindCases(criteria_, result_); });
+    // A cancelled search shows nothing: the tree stays as it was.
+    if (work.Cancelled()) result_.clear();
     Animate1->hide();
     for (QPushButton* b : buttons_) b->setEnabled(true);
+    return !work.Cancelled();
 }
 
 void TFrmSearch::BtnFindClick() {

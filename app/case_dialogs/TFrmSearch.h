@@ -43,7 +43,8 @@ private:
     bool RunSearch();
     // The year boxes into the criteria; false after showing the fault.
     bool ReadYears();
-    void FindCases();
+    // False when the user cancelled the search.
+    bool FindCases();
 
     const MDataBase& store_;
     const IniFile& settings_;

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QTreeWidget>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -112,10 +113,15 @@ int NodeLevel(const QTreeWidgetItem* node) {
     return level;
 }
 
-void FillCaseTree(QTreeWidget& tree, const MDataBase& store, const std::vector<int>& numbers) {
+bool FillCaseTree(QTreeWidget& tree, const MDataBase& store, const std::vector<int>& numbers,
+                  const FillProgress& progress) {
     const std::array<QIcon, 4> images = {TreeImageIcon(0), TreeImageIcon(1), TreeImageIcon(2), TreeImageIcon(3)};
-    tree.setUpdatesEnabled(false);
-    tree.clear();
+    // Reading the cases is the first half of the work, putting the nodes in
+    // the second; progress is told every few thousand cases.
+    constexpr std::size_t kStep = 4096;
+    const std::size_t total = 2 * numbers.size();
+    std::size_t read = 0;
+    bool stopped = false;
 
     // The nodes are built apart from the tree and put in at once: one
     // insertion per category instead of one per case.
@@ -126,6 +132,11 @@ void FillCaseTree(QTreeWidget& tree, const MDataBase& store, const std::vector<i
     std::vector<Category> categories;
     std::unordered_map<std::string, std::size_t> byKey;
     store.ReadCases(numbers, [&](int number, const CaseRecord& record) {
+        if (stopped) return;
+        if (++read % kStep == 0 && progress && !progress(read, total)) {
+            stopped = true;
+            return;
+        }
         const std::string name = gbk::ReadField(record.category);
         auto [it, added] = byKey.try_emplace(CategoryKey(name), categories.size());
         if (added) categories.push_back({NewNode(Utf8(name), images[kImageCategory]), {}});
@@ -133,14 +144,31 @@ void FillCaseTree(QTreeWidget& tree, const MDataBase& store, const std::vector<i
             NewNode(CaseLabel(record, number), images[record.a.male ? kImageMale : kImageFemale]));
     });
 
+    if (stopped) {
+        for (Category& category : categories) {
+            qDeleteAll(category.cases);
+            delete category.node;
+        }
+        return false;
+    }
+
+    tree.setUpdatesEnabled(false);
+    tree.clear();
     QTreeWidgetItem* root = NewNode(kRootText, images[kImageRoot]);
+    std::size_t placed = numbers.size();
     for (Category& category : categories) {
-        category.node->addChildren(category.cases);
+        // In slices, so that the progress moves while a large category goes in.
+        for (qsizetype from = 0; from < category.cases.size(); from += kStep) {
+            category.node->addChildren(category.cases.mid(from, kStep));
+            placed += std::min<std::size_t>(kStep, category.cases.size() - from);
+            if (progress) progress(placed, total);
+        }
         root->addChild(category.node);
     }
     tree.addTopLevelItem(root);
     root->setExpanded(true);
     tree.setUpdatesEnabled(true);
+    return true;
 }
 
 QTreeWidgetItem* RootNode(const QTreeWidget& tree) { return tree.topLevelItem(0); }

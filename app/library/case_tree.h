@@ -7,6 +7,8 @@
 
 #include <QIcon>
 #include <QString>
+#include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "cases/case_record.h"
@@ -28,10 +30,16 @@ int CaseNumberOfLabel(const QString& label);
 // 0 for the root, 1 for a category, 2 for a case.
 int NodeLevel(const QTreeWidgetItem* node);
 
+// Told how far a fill has come, `done` of `total` steps; false asks it to
+// stop, which it does while the cases are still being read.
+using FillProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
 // Rebuilds the tree from the live cases among the record numbers, in list
 // order; categories whose names differ only in letter case share a node.
-// The root is expanded one level.
-void FillCaseTree(QTreeWidget& tree, const MDataBase& store, const std::vector<int>& numbers);
+// The root is expanded one level. False when the progress asked to stop:
+// the tree is then left as it was.
+bool FillCaseTree(QTreeWidget& tree, const MDataBase& store, const std::vector<int>& numbers,
+                  const FillProgress& progress = {});
 
 // The root node (the tree always has one after FillCaseTree).
 QTreeWidgetItem* RootNode(const QTreeWidget& tree);

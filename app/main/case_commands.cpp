@@ -8,6 +8,7 @@
 #include "widgets/birth/BirthPanel.h"
 #include "app/main/TFrmMain.h"
 #include "app/library/case_tree.h"
+#include "widgets/long_work.h"
 #include "widgets/messages/message_box.h"
 #include "app/report/report_view_files.h"
 #include "widgets/messages/write_failure.h"
@@ -33,7 +34,11 @@ QString NameOf(const CasePerson& person) { return QString::fromStdString(gbk::Re
 
 }  // namespace
 
-void TFrmMain::FillTree(const std::vector<int>& numbers) { FillCaseTree(*Tree, store_, numbers); }
+void TFrmMain::FillTree(const std::vector<int>& numbers) {
+    // Cancelled, the tree keeps the cases it showed before.
+    LongWork work(this, QStringLiteral("正在列出命例……"), LongWork::Cancel::Offered);
+    FillCaseTree(*Tree, store_, numbers, [&](std::size_t done, std::size_t total) { return work.Step(done, total); });
+}
 
 int TFrmMain::SelectedCaseNumber() const {
     const QTreeWidgetItem* node = SelectedNode(*Tree);

@@ -7,6 +7,7 @@
 
 #include "app/main/TFrmMain.h"
 #include "app/library/case_tree.h"
+#include "widgets/long_work.h"
 #include "widgets/messages/message_box.h"
 #include "widgets/messages/write_failure.h"
 #include "app/case_dialogs/TFrmClassEdit.h"
@@ -114,7 +115,10 @@ void TFrmMain::TmShowAllClick() {
         return;
     }
     std::vector<int> numbers;
-    store_.FindCases(SearchCriteria{}, numbers);
+    {
+        LongWork work(this, QStringLiteral("正在查找命例……"), LongWork::Cancel::NotOffered);
+        work.RunInWorker([&] { store_.FindCases(SearchCriteria{}, numbers); });
+    }
     if (numbers.empty())
         Messages().Notice(this, QStringLiteral("没有找到符合条件的命例。"), QStringLiteral("信息"),
                           MessageIcon::Information);

@@ -8,6 +8,7 @@
 
 #include "app/main/TFrmMain.h"
 #include "cases/store_backup.h"
+#include "widgets/long_work.h"
 #include "widgets/messages/message_box.h"
 
 namespace {
@@ -34,7 +35,13 @@ std::string TFrmMain::PlanBackup() const {
 }
 
 bool TFrmMain::BackUp(const std::string& folder) {
-    if (folder.empty() || librarybackup::BackUpLibrary(programFolder_, folder)) return true;
+    if (folder.empty()) return true;
+    bool backedUp = false;
+    {
+        LongWork work(this, QStringLiteral("正在备份历史记录……"), LongWork::Cancel::NotOffered);
+        work.RunInWorker([&] { backedUp = librarybackup::BackUpLibrary(programFolder_, folder); });
+    }
+    if (backedUp) return true;
     Messages().Notice(this,
                       QStringLiteral("无法把现有的历史记录备份到") + Path(folder) +
                           QStringLiteral("，历史记录没有改动。"),
@@ -76,7 +83,12 @@ void TFrmMain::TmImportClick() {
     OfferSaveEdited();
     if (!BackUp(backup)) return;
     // The import replaces the library only once the new one is complete.
-    const TransferResult result = store_.ImportFrom(path.toStdString());
+    // Never stopped half-way: an import either replaces the library or leaves it.
+    TransferResult result;
+    {
+        LongWork work(this, QStringLiteral("正在导入历史记录……"), LongWork::Cancel::NotOffered);
+        work.RunInWorker([&] { result = store_.ImportFrom(path.toStdString()); });
+    }
     if (result.status == TransferStatus::Busy) {
         Messages().Notice(this, LibraryInUse(store_.OtherWriter()), QStringLiteral("提示"), MessageIcon::Warning);
         return;
@@ -93,7 +105,12 @@ void TFrmMain::TmExportClick() {
     QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("导出历史记录"));
     if (folder.isEmpty()) return;
     if (!folder.endsWith(u'/')) folder += u'/';
-    switch (store_.ExportTo(folder.toStdString()).status) {
+    TransferResult result;
+    {
+        LongWork work(this, QStringLiteral("正在导出历史记录……"), LongWork::Cancel::NotOffered);
+        work.RunInWorker([&] { result = store_.ExportTo(folder.toStdString()); });
+    }
+    switch (result.status) {
     case TransferStatus::Done:
         Messages().Plain(this, QStringLiteral("成功导出，已保存到") + folder + QStringLiteral("目录下"));
         break;
@@ -108,6 +125,9 @@ void TFrmMain::TmExportClick() {
         Messages().Notice(this, QStringLiteral("导出时有文件未能复制到") + folder + QStringLiteral("。"),
                           QStringLiteral("错误"), MessageIcon::Error);
         break;
+    case TransferStatus::Busy:
+        Messages().Notice(this, LibraryInUse(store_.OtherWriter()), QStringLiteral("提示"), MessageIcon::Warning);
+        break;
     }
 }
 
@@ -121,7 +141,11 @@ void TFrmMain::TmClearClick() {
         return;
     OfferSaveEdited();
     if (!BackUp(backup)) return;
-    const bool cleared = store_.DeleteAll();
+    bool cleared = false;
+    {
+        LongWork work(this, QStringLiteral("正在清除历史记录……"), LongWork::Cancel::NotOffered);
+        work.RunInWorker([&] { cleared = store_.DeleteAll(); });
+    }
     if (!cleared && store_.LastFailure() == StoreFailure::Busy) {
         Messages().Notice(this, LibraryInUse(store_.OtherWriter()), QStringLiteral("提示"), MessageIcon::Warning);
         return;
