@@ -105,7 +105,7 @@ void PrintCase(int n, const CaseRecord& r, bool json, int& printed) {
 int PrintCases(const MDataBase& store, ListingScope scope, const SearchCriteria& criteria, bool json) {
     int printed = 0;
     StreamCases(store, scope, criteria, [&](int n, const CaseRecord& r) { PrintCase(n, r, json, printed); });
-    return printed == 0 ? ErrorExit(1, "cases: no case found") : 0;
+    return printed == 0 ? ErrorExit(1, "cases: 没有找到命例") : 0;
 }
 
 // ---- sub-commands -----------------------------------------------------------
@@ -133,11 +133,11 @@ int RunList(const MDataBase& store, const CasesOptions& o) {
 // it does not fit or has characters GBK lacks.
 bool SetText(char* field, std::size_t size, const std::string& text, const char* what, std::string& error) {
     if (gbk::ToUtf8(gbk::FromUtf8(text)) != text) {
-        error = std::string(what) + " has characters that cannot be stored: " + text;
+        error = std::string(what) + " 含有GBK无法保存的字符：" + text;
         return false;
     }
     if (gbk::Width(text) > size - 1) {
-        error = std::string(what) + " is longer than " + std::to_string(size - 1) + " bytes: " + text;
+        error = std::string(what) + " 超过 " + std::to_string(size - 1) + " 字节：" + text;
         return false;
     }
     gbk::WriteField(field, size, text);
@@ -154,7 +154,7 @@ bool ParseUserYear(const std::string& text, int16_t& year) {
 
 bool SetSex(const std::string& text, SearchCriteria& c, std::string& error) {
     if (text != "男" && text != "女") {
-        error = "sex must be 男 or 女: " + text;
+        error = "性别只能是男或女：" + text;
         return false;
     }
     c.sexOn = 1;
@@ -165,7 +165,7 @@ bool SetSex(const std::string& text, SearchCriteria& c, std::string& error) {
 bool SetProvince(const std::string& text, SearchCriteria& c, std::string& error) {
     int p = 0;
     if (!ParseInt(text, p) || p < -1 || p > 32767) {
-        error = "province must be an index of the province list: " + text;
+        error = "省份须是省份列表中的序号：" + text;
         return false;
     }
     c.province = static_cast<int16_t>(p);
@@ -174,11 +174,11 @@ bool SetProvince(const std::string& text, SearchCriteria& c, std::string& error)
 
 bool SetYears(const std::string& from, const std::string& to, SearchCriteria& c, std::string& error) {
     if (!ParseUserYear(from, c.yearFrom) || !ParseUserYear(to, c.yearTo)) {
-        error = "years must lie in -850 … 2100, without a year 0: " + from + " " + to;
+        error = "年份须在-850到2100之间，没有0年：" + from + " " + to;
         return false;
     }
     if (c.yearTo < c.yearFrom) {
-        error = "the last year comes before the first: " + from + " " + to;
+        error = "结束年份早于起始年份：" + from + " " + to;
         return false;
     }
     c.yearsOn = 1;
@@ -212,20 +212,20 @@ int RunFind(const MDataBase& store, const CasesOptions& o) {
 int ReportTransfer(const TransferResult& r, const std::string& what, const std::string& where,
                    const std::string& busyWith = {}) {
     switch (r.status) {
-        case TransferStatus::OwnStore: return Fail(where + " is the program's own case store");
+        case TransferStatus::OwnStore: return Fail(where + " 是本程序自己的命例库");
         case TransferStatus::NoStore:
-            return Fail(where + " is not a case library (no sound header, or data files missing or cut short)");
-        case TransferStatus::Busy: return Fail("the case library is in use by " + busyWith);
-        case TransferStatus::Failed: return Fail("some files could not be copied (" + what + " " + where + ")");
+            return Fail(where + " 不是命例库（文件头不完整，或数据文件缺少、不完整）");
+        case TransferStatus::Busy: return Fail("命例库正被另一个程序使用：" + busyWith);
+        case TransferStatus::Failed: return Fail("有文件未能复制（" + what + " " + where + "）");
         case TransferStatus::Done: break;
     }
-    std::printf("%s %d data files and %d report files: %s\n", what.c_str(), r.dataFiles, r.reportFiles,
+    std::printf("%s %d 个数据文件和 %d 个命稿文件：%s\n", what.c_str(), r.dataFiles, r.reportFiles,
                 where.c_str());
     return 0;
 }
 
 int RunExport(const MDataBase& store, const CasesOptions& o) {
-    return ReportTransfer(store.ExportTo(o.path), "exported", o.path);
+    return ReportTransfer(store.ExportTo(o.path), "已导出", o.path);
 }
 
 // Replaces the whole library with the one beside FILE, as the File menu's
@@ -233,15 +233,15 @@ int RunExport(const MDataBase& store, const CasesOptions& o) {
 // into a backup folder, and only a complete backup lets the import go on.
 int RunImport(MDataBase& store, const std::string& folder, const CasesOptions& o) {
     TransferStatus check = store.CheckImportSource(o.path);
-    if (check != TransferStatus::Done) return ReportTransfer({check, 0, 0}, "imported", o.path);
+    if (check != TransferStatus::Done) return ReportTransfer({check, 0, 0}, "已导入", o.path);
     std::string backup;
     if (librarybackup::HasLibraryFiles(folder)) {
         backup = librarybackup::NewBackupFolder(folder, std::time(nullptr));
         if (!librarybackup::BackUpLibrary(folder, backup))
-            return Fail("cannot back up the case library to " + backup + "; the library was not changed");
+            return Fail("无法把命例库备份到 " + backup + "，命例库没有改动");
     }
-    int status = ReportTransfer(store.ImportFrom(o.path), "imported", o.path, store.OtherWriter());
-    if (status == 0 && !backup.empty()) std::printf("the old library was backed up to %s\n", backup.c_str());
+    int status = ReportTransfer(store.ImportFrom(o.path), "已导入", o.path, store.OtherWriter());
+    if (status == 0 && !backup.empty()) std::printf("原来的命例库已备份到 %s\n", backup.c_str());
     return status;
 }
 
@@ -254,13 +254,13 @@ int RunCases(const CasesOptions& o, SubCommand sub) {
     } else {
         std::error_code ec;
         if (!std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
-            return Fail(folder + " is not a program folder (it has no dat folder)");
+            return Fail(folder + " 不是程序文件夹（其中没有 dat 文件夹）");
     }
     // Reading commands touch nothing, so a library on a read-only disk works.
     const bool reading = sub != SubCommand::Import;
     MDataBase store;
     if (!store.Open(folder, 0, reading ? MDataBase::Access::ReadOnly : MDataBase::Access::ReadWrite))
-        return Fail("cannot open the case store in " + folder);
+        return Fail("无法打开命例库：" + folder);
 
     switch (sub) {
         case SubCommand::List: return RunList(store, o);

@@ -117,7 +117,7 @@ int RunCouple(const CoupleOptions& o) {
     }
     std::error_code ec;
     if (!o.folder.empty() && !std::filesystem::is_directory(std::filesystem::path(folder) / "dat", ec))
-        return ErrorExit(2, "couple: " + folder + " is not a program folder (it has no dat folder)");
+        return ErrorExit(2, "couple: " + folder + " 不是程序文件夹（其中没有 dat 文件夹）");
     const IniDocument placeFile = IniDocument::Load(places::PlaceFilePath(folder));
     BirthData persons[2];
     for (int k = 0; k < 2; ++k) {

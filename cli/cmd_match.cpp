@@ -103,11 +103,11 @@ int RunMatch(const MatchOptions& o) {
     if (o.spec.empty() || (o.json && o.csv)) return UsageExit(kUsage);
     if (!o.top.empty()) {
         int top;
-        if (!ParseCount(o.top, 1, 100000000, top)) return ErrorExit(2, "--top: invalid count \"" + o.top + "\"");
+        if (!ParseCount(o.top, 1, 100000000, top)) return ErrorExit(2, "--top: 无效的数目 \"" + o.top + "\"");
         filter.top = static_cast<std::size_t>(top);
     }
     if (!o.minIndex.empty() && !ParseCount(o.minIndex, 0, 99, filter.minIndex))
-        return ErrorExit(2, "--min-index: invalid index \"" + o.minIndex + "\" (0 to 99)");
+        return ErrorExit(2, "--min-index: 无效的指数 \"" + o.minIndex + "\"（0到99）");
     std::string error;
     const IniDocument placeFile = IniDocument::Load(places::PlaceFilePath(request.programFolder));
     if (!ParseSpec(o.spec, 0, placeFile, request.person, error)) return ErrorExit(2, "--a: " + error);

@@ -25,22 +25,22 @@ int Fail(const char* command, const std::string& message) {
 using Files = std::vector<std::string>;
 
 int RunRtfText(const Files& args) {
-    if (args.size() != 1) return Fail("rtf-text", "usage: rtf-text FILE");
+    if (args.size() != 1) return Fail("rtf-text", "用法：rtf-text FILE");
     std::string bytes;
-    if (!fileutil::ReadAll(args[0], bytes)) return Fail("rtf-text", "cannot read " + args[0]);
+    if (!fileutil::ReadAll(args[0], bytes)) return Fail("rtf-text", "无法读取 " + args[0]);
     richtext::RichDocument doc;
-    if (!richtext::ReadRtf(bytes, doc)) return Fail("rtf-text", args[0] + " is not an RTF file");
+    if (!richtext::ReadRtf(bytes, doc)) return Fail("rtf-text", args[0] + " 不是RTF文件");
     std::string text = richtext::PlainText(doc);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }
 
 int RunRtfFromText(const Files& args) {
-    if (args.size() != 2) return Fail("rtf-from-text", "usage: rtf-from-text FILE.txt OUT.rtf");
+    if (args.size() != 2) return Fail("rtf-from-text", "用法：rtf-from-text FILE.txt OUT.rtf");
     std::string bytes;
-    if (!fileutil::ReadAll(args[0], bytes)) return Fail("rtf-from-text", "cannot read " + args[0]);
+    if (!fileutil::ReadAll(args[0], bytes)) return Fail("rtf-from-text", "无法读取 " + args[0]);
     richtext::RichDocument doc = richtext::DocumentFromText(richtext::DecodeTextFile(bytes));
-    if (!richtext::SaveReportRtf(args[1], doc)) return Fail("rtf-from-text", "cannot write " + args[1]);
+    if (!richtext::SaveReportRtf(args[1], doc)) return Fail("rtf-from-text", "无法写入 " + args[1]);
     return 0;
 }
 

@@ -21,7 +21,7 @@ using CommandRun = std::function<int()>;
 
 struct CliCommand {
     const char* name;
-    const char* usage;    // the arguments, as "usage: marivo-cli <usage>" shows them
+    const char* usage;    // the arguments, as "用法：marivo-cli <usage>" shows them
     const char* summary;  // one line for the command list of --help
     CommandRun (*define)(CLI::App& command);
 };

@@ -16,12 +16,12 @@ namespace {
 // standard output (a full disk, /dev/full, a closed pipe).
 int OutputWritten(int status) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
-    std::fprintf(stderr, "marivo-cli: cannot write the output: %s\n", std::strerror(errno));
+    std::fprintf(stderr, "marivo-cli: 无法写出输出：%s\n", std::strerror(errno));
     return 2;
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: marivo-cli <command> [arguments]\n\ncommands:\n");
+    std::fprintf(stderr, "用法：marivo-cli <命令> [参数]\n\n命令：\n");
     for (const CliCommand& c : CliCommands()) std::fprintf(stderr, "  %s\n", c.usage);
     return 2;
 }

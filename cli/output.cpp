@@ -17,4 +17,4 @@ int ErrorExit(int status, const std::string& message) {
     return status;
 }
 
-int UsageExit(const char* usage) { return ErrorExit(2, std::string("usage: marivo-cli ") + usage); }
+int UsageExit(const char* usage) { return ErrorExit(2, std::string("用法：marivo-cli ") + usage); }

@@ -11,5 +11,5 @@ std::string UnixLines(const std::string& text);
 // Returns the exit status.
 int ErrorExit(int status, const std::string& message);
 
-// "usage: marivo-cli <usage>" on stderr; exit status 2 (invalid input).
+// "用法：marivo-cli <usage>" on stderr; exit status 2 (invalid input).
 int UsageExit(const char* usage);

@@ -18,6 +18,11 @@ void ParseCommandLine(const QApplication& app) {
     parser.setApplicationDescription(QStringLiteral("Marivo（%1）：八字合婚。").arg(kAppTitle));
     parser.addHelpOption();
     parser.addVersionOption();
+    // Taken before the window starts (see pdf_command.h); listed here for --help.
+    parser.addOption({QStringLiteral("pdf"),
+                      QStringLiteral("与 --a SPEC --b SPEC [--dir PROGRAM_FOLDER] 一起：不开窗口，把两人的合婚命稿"
+                                     "写成 PDF 文件后退出（SPEC 写法同 marivo-cli couple）"),
+                      QStringLiteral("OUT.pdf")});
     parser.process(app);
 }
 

@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: marivo --pdf OUT.pdf --a SPEC --b SPEC [--dir PROGRAM_FOLDER]";
+constexpr const char* kUsage = "用法：marivo --pdf OUT.pdf --a SPEC --b SPEC [--dir PROGRAM_FOLDER]";
 
 int Fail(int status, const std::string& message) {
     std::fprintf(stderr, "marivo: %s\n", message.c_str());
@@ -82,6 +82,6 @@ int RunPdfCommand(int argc, char** argv) {
     view.setFont(StoredReportFont(IniFile(fileutil::Join(request.folder, "dat/bzinit.ini")).Snapshot()));
     ShowStyledReport(view, engine.viewText, engine.viewSpans, engine.viewLeftIndent);
     const QString output = QString::fromLocal8Bit(request.output.c_str());
-    if (!WriteReportPdf(view, output)) return Fail(1, "cannot write " + request.output);
+    if (!WriteReportPdf(view, output)) return Fail(1, "无法写入 " + request.output);
     return 0;
 }

@@ -98,7 +98,7 @@ bool ParseSpec(const std::string& spec, int person, const IniDocument& placeFile
         pos = comma + 1;
         std::size_t eq = item.find('=');
         if (eq == std::string::npos) {
-            error = "expected key=value, got \"" + item + "\"";
+            error = "应为 key=value，却是 \"" + item + "\"";
             return false;
         }
         std::string key = item.substr(0, eq), value = item.substr(eq + 1);
@@ -127,16 +127,16 @@ bool ParseSpec(const std::string& spec, int person, const IniDocument& placeFile
             place = value;
             ok = !value.empty() && gbk::Width(value) <= 31 && ParsePlace(value, placeFile, b);
         } else {
-            error = "unknown key \"" + key + "\"";
+            error = "没有这个键 \"" + key + "\"";
             return false;
         }
         if (!ok) {
-            error = "invalid " + key + " \"" + value + "\"";
+            error = "无效的 " + key + " \"" + value + "\"";
             return false;
         }
     }
     if (!haveDate || !haveTime) {
-        error = std::string("missing key \"") + (haveDate ? "time" : "date") + "\"";
+        error = std::string("缺少键 \"") + (haveDate ? "time" : "date") + "\"";
         return false;
     }
     gbk::WriteField(b.name, name);

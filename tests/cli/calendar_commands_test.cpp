@@ -95,7 +95,7 @@ TEST(CalendarCommands, ReverseFindsTheFirstMomentOfFourPillars) {
          "起始年必须在-850到2100年之间，并且没有公元0年\n注意：公元前用负数，比如公元前120年，就输入-120\n"},
         // −900 passes the first check, so the pillars are looked at first
         {"reverse 甲子 丙寅 戊丑 壬子 --from -900", 2, "不存在这个日柱！\n"},
-        {"reverse 甲子 丙寅 戊午", 2, "usage: marivo-cli reverse 年柱 月柱 日柱 时柱 [--from YEAR] [--all]\n"},
+        {"reverse 甲子 丙寅 戊午", 2, "用法：marivo-cli reverse 年柱 月柱 日柱 时柱 [--from YEAR] [--all]\n"},
     };
     for (const Case& c : cases) {
         CliRun r = Cli(c.args);

@@ -157,7 +157,7 @@ TEST_F(CasesCliTest, ExportAndImportCarryTheWholeLibrary) {
     const std::string backup = root_.Path("backup");
     CliRun exported = Cli(Dir() + " export " + ShellQuoted(backup));
     ASSERT_EQ(exported.status, 0) << exported.err;
-    EXPECT_NE(exported.out.find("1 data files and 1 report files"), std::string::npos) << exported.out;
+    EXPECT_NE(exported.out.find("1 个数据文件和 1 个命稿文件"), std::string::npos) << exported.out;
 
     const std::string other = root_.Path("other") + "/";
     fs::create_directories(other + "dat");

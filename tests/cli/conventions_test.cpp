@@ -58,11 +58,11 @@ TEST(CliConventions, OptionValuesMayFollowAnEqualsSign) {
 TEST(CliConventions, WrongArgumentsGiveTheUsageLineAndStatusTwo) {
     struct Case { const char* args; const char* message; };
     const Case cases[] = {
-        {"", "usage: marivo-cli <command> [arguments]\n"},
-        {"nosuchcommand", "usage: marivo-cli <command> [arguments]\n"},
-        {"day 2000-01-01 12:00 extra", "usage: marivo-cli day YYYY-MM-DD [HH:MM] [--lunar [--leap]] [--clock local|standard]\n"},
-        {"days 2000-01-01 2000-01-02 --time", "usage: marivo-cli days FROM TO [--time HH:MM] [--json]\n"},
-        {"terms 1984 --xml", "usage: marivo-cli terms YEAR [--json]\n"},
+        {"", "用法：marivo-cli <命令> [参数]\n"},
+        {"nosuchcommand", "用法：marivo-cli <命令> [参数]\n"},
+        {"day 2000-01-01 12:00 extra", "用法：marivo-cli day YYYY-MM-DD [HH:MM] [--lunar [--leap]] [--clock local|standard]\n"},
+        {"days 2000-01-01 2000-01-02 --time", "用法：marivo-cli days FROM TO [--time HH:MM] [--json]\n"},
+        {"terms 1984 --xml", "用法：marivo-cli terms YEAR [--json]\n"},
     };
     for (const Case& c : cases) {
         CliRun r = RunCli(c.args);

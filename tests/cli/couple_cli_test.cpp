@@ -93,24 +93,24 @@ TEST(CoupleCommand, BadInputSaysWhatIsWrong) {
         std::string args;
         const char* message;
     } cases[] = {
-        {kA + " --b 'date=1987-02-04,time=23:30,foo=1'", "--b: unknown key \"foo\"\n"},
+        {kA + " --b 'date=1987-02-04,time=23:30,foo=1'", "--b: 没有这个键 \"foo\"\n"},
         {"--a 'date=1985-13-01,time=10:30' " + kB, "不存在这个日期\n"},
-        {"--a 'date=0-01-01,time=10:30' " + kB, "--a: invalid date \"0-01-01\"\n"},
-        {"--a 'date=1985-01-01,time=24:00' " + kB, "--a: invalid time \"24:00\"\n"},
-        {"--a 'date=1985-01-01,time=10:00,sex=m' " + kB, "--a: invalid sex \"m\"\n"},
-        {"--a 'date=1985-01-01,time=10:00,lon=east' " + kB, "--a: invalid lon \"east\"\n"},
-        {"--a 'time=10:00' " + kB, "--a: missing key \"date\"\n"},
+        {"--a 'date=0-01-01,time=10:30' " + kB, "--a: 无效的 date \"0-01-01\"\n"},
+        {"--a 'date=1985-01-01,time=24:00' " + kB, "--a: 无效的 time \"24:00\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,sex=m' " + kB, "--a: 无效的 sex \"m\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,lon=east' " + kB, "--a: 无效的 lon \"east\"\n"},
+        {"--a 'time=10:00' " + kB, "--a: 缺少键 \"date\"\n"},
         {"--a 'date=2001-05-01,time=1:00,cal=农历,leap=1' " + kB, "此年没有闰5月,请重新确定月份！\n"},
-        {kA, "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]\n"},
+        {kA, "用法：marivo-cli couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]\n"},
         {kA + " " + kB + " --clock summer",
-         "usage: marivo-cli couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]\n"},
+         "用法：marivo-cli couple --a SPEC --b SPEC [--json] [--clock local|standard] [--dir PROGRAM_FOLDER]\n"},
         {"--a 'date=1988-04-17,time=02:30' " + kB,
          "1988年4月17日2时30分这个钟表时间当时并不存在：那时开始实行夏令时，钟表拨快了1小时。请核对出生时间。\n"},
         // Names are stored as GBK: a character it lacks is refused, never turned into "?".
-        {"--a 'name=김철수,date=1985-01-01,time=10:00' " + kB, "--a: invalid name \"김철수\"\n"},
-        {"--a 'date=1985-01-01,time=10:00,place=火星-基地' " + kB, "--a: invalid place \"火星-基地\"\n"},
-        {"--a 'date=1985-01-01,time=10:00,place=福建省-月球' " + kB, "--a: invalid place \"福建省-月球\"\n"},
-        {kA + " " + kB + " --dir /nonexistent", "couple: /nonexistent is not a program folder (it has no dat folder)\n"},
+        {"--a 'name=김철수,date=1985-01-01,time=10:00' " + kB, "--a: 无效的 name \"김철수\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,place=火星-基地' " + kB, "--a: 无效的 place \"火星-基地\"\n"},
+        {"--a 'date=1985-01-01,time=10:00,place=福建省-月球' " + kB, "--a: 无效的 place \"福建省-月球\"\n"},
+        {kA + " " + kB + " --dir /nonexistent", "couple: /nonexistent 不是程序文件夹（其中没有 dat 文件夹）\n"},
     };
     for (const Case& c : cases) {
         CliRun r = Couple(c.args);

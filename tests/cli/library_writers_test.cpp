@@ -181,7 +181,7 @@ TEST_F(LibraryWritersTest, ImportWhileAnotherWriterHoldsTheLibraryIsRefusedNamin
     ASSERT_TRUE(holder.Held());
     CliRun run = RunCli("cases --dir " + ShellQuoted(program_) + " import " + ShellQuoted(newSource_));
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, "cases: the case library is in use by test_cli (process " + std::to_string(getpid()) + ")\n");
+    EXPECT_EQ(run.err, "cases: 命例库正被另一个程序使用：test_cli (process " + std::to_string(getpid()) + ")\n");
     EXPECT_EQ(Take(program_), oldFiles_);
 }
 
@@ -194,7 +194,7 @@ TEST_F(LibraryWritersTest, WindowOpenAcrossAnImportNoLongerWritesItsStaleCases) 
 
     CliRun run = RunCli("cases --dir " + ShellQuoted(program_) + " import " + ShellQuoted(newSource_));
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("the old library was backed up to " + program_ + "bazi_backup_"), std::string::npos)
+    EXPECT_NE(run.out.find("原来的命例库已备份到 " + program_ + "bazi_backup_"), std::string::npos)
         << run.out;
 
     EXPECT_FALSE(window.WriteCase(0, onScreen));

@@ -104,10 +104,10 @@ TEST_F(MatchCommandTest, BadInput) {
         int status;
         std::string err;
     } cases[] = {
-        {"--json --csv", 2, "usage: marivo-cli match"},
-        {"--top 0", 2, "--top: invalid count \"0\""},
-        {"--min-index 100", 2, "--min-index: invalid index \"100\" (0 to 99)"},
-        {"--frobnicate", 2, "usage: marivo-cli match"},
+        {"--json --csv", 2, "用法：marivo-cli match"},
+        {"--top 0", 2, "--top: 无效的数目 \"0\""},
+        {"--min-index 100", 2, "--min-index: 无效的指数 \"100\"（0到99）"},
+        {"--frobnicate", 2, "用法：marivo-cli match"},
     };
     for (const Case& c : cases) {
         CliRun r = Match(c.args);

@@ -43,7 +43,7 @@ TEST_F(CliFaultsTest, OutputThatCannotBeWrittenEndsWithStatusTwo) {
           "cases " + Dir() + " list --all --json", "rtf-text " + std::string(MARIVO_SOURCE_DIR) + "/tests/richtext/data/samples/richedit.rtf"}) {
         CliRun run = RunCli(command + " >/dev/full");
         EXPECT_EQ(run.status, 2) << command;
-        EXPECT_NE(run.err.find("cannot write the output"), std::string::npos) << command << ": " << run.err;
+        EXPECT_NE(run.err.find("无法写出输出"), std::string::npos) << command << ": " << run.err;
     }
     EXPECT_EQ(RunCli("day 2020-01-01 >/dev/null").status, 0);
 }
@@ -59,7 +59,7 @@ TEST_F(CliFaultsTest, FilesReplacedByFoldersCountAsMissing) {
     for (const std::string& path : {std::string("/tmp"), std::string("/proc/self/mem"), root_.Path("missing.rtf")}) {
         CliRun run = RunCli("rtf-text " + path);
         EXPECT_EQ(run.status, 2) << path;
-        EXPECT_EQ(run.err, "rtf-text: cannot read " + path + "\n") << path;
+        EXPECT_EQ(run.err, "rtf-text: 无法读取 " + path + "\n") << path;
     }
 }
 
@@ -98,7 +98,7 @@ TEST_F(CliFaultsTest, FileThatIsNotALibraryIsNotImported) {
     ASSERT_TRUE(fileutil::WriteAtomically(notes, "Tuesday: call the matchmaker about the Lis.\n"));
     CliRun run = RunCli("cases " + Dir() + " import " + ShellQuoted(notes));
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("is not a case library"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("不是命例库"), std::string::npos) << run.err;
     std::string after;
     ASSERT_TRUE(fileutil::ReadAll(folder_ + "dat/bazi0.dat", after));
     EXPECT_EQ(after, before);

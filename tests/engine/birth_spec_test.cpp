@@ -56,15 +56,15 @@ TEST(BirthSpec, FaultsAreNamed) {
         const char* spec;
         const char* error;
     } cases[] = {
-        {"date=1985-07-16", "missing key \"time\""},
-        {"time=10:30", "missing key \"date\""},
-        {"date=0-07-16,time=10:30", "invalid date \"0-07-16\""},
-        {"date=1985-07-16,time=24:00", "invalid time \"24:00\""},
-        {"date=1985-07-16,time=10:30,sex=男人", "invalid sex \"男人\""},
-        {"date=1985-07-16,time=10:30,name=张三李四王五赵六", "invalid name \"张三李四王五赵六\""},
-        {"date=1985-07-16,time=10:30,lon=181", "invalid lon \"181\""},
-        {"date=1985-07-16,time=10:30,colour=red", "unknown key \"colour\""},
-        {"date=1985-07-16,time", "expected key=value, got \"time\""},
+        {"date=1985-07-16", "缺少键 \"time\""},
+        {"time=10:30", "缺少键 \"date\""},
+        {"date=0-07-16,time=10:30", "无效的 date \"0-07-16\""},
+        {"date=1985-07-16,time=24:00", "无效的 time \"24:00\""},
+        {"date=1985-07-16,time=10:30,sex=男人", "无效的 sex \"男人\""},
+        {"date=1985-07-16,time=10:30,name=张三李四王五赵六", "无效的 name \"张三李四王五赵六\""},
+        {"date=1985-07-16,time=10:30,lon=181", "无效的 lon \"181\""},
+        {"date=1985-07-16,time=10:30,colour=red", "没有这个键 \"colour\""},
+        {"date=1985-07-16,time", "应为 key=value，却是 \"time\""},
     };
     for (const auto& c : cases) {
         BirthData b;

@@ -488,13 +488,13 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString a = QStringLiteral("date=1980-07-16,time=10:00"), b = QStringLiteral("date=1983-02-04,time=23:30");
         const QString out = QDir::temp().filePath(QStringLiteral("marivo-pdf-test.pdf"));
-        QTest::newRow("no --b") << QStringList{out, "--a", a} << 2 << "usage: marivo --pdf";
-        QTest::newRow("unknown option") << QStringList{out, "--a", a, "--b", b, "--json", "1"} << 2 << "usage: marivo --pdf";
-        QTest::newRow("bad date") << QStringList{out, "--a", "date=1980-13-45x,time=10:00", "--b", b} << 2 << "--a: invalid date";
-        QTest::newRow("no time") << QStringList{out, "--a", a, "--b", "date=1983-02-04"} << 2 << "--b: missing key \"time\"";
+        QTest::newRow("no --b") << QStringList{out, "--a", a} << 2 << "用法：marivo --pdf";
+        QTest::newRow("unknown option") << QStringList{out, "--a", a, "--b", b, "--json", "1"} << 2 << "用法：marivo --pdf";
+        QTest::newRow("bad date") << QStringList{out, "--a", "date=1980-13-45x,time=10:00", "--b", b} << 2 << "--a: 无效的 date";
+        QTest::newRow("no time") << QStringList{out, "--a", a, "--b", "date=1983-02-04"} << 2 << "--b: 缺少键 \"time\"";
         QTest::newRow("impossible date") << QStringList{out, "--a", "date=1980-02-30,time=10:00", "--b", b} << 2 << "";
         QTest::newRow("unwritable") << QStringList{"/nonexistent-folder/x.pdf", "--a", a, "--b", b} << 1
-                                    << "cannot write /nonexistent-folder/x.pdf";
+                                    << "无法写入 /nonexistent-folder/x.pdf";
     }
     void thePdfCommandRefusesBadInput() {
         QFETCH(QStringList, arguments);

@@ -125,7 +125,7 @@ TEST_F(InstalledCliTest, ImportedCasesStayWithTheUserWhoImportedThem) {
 
     const CliRun other = Installed(two, "cases list");
     EXPECT_EQ(other.status, 1);
-    EXPECT_EQ(other.err, "cases: no case found\n");
+    EXPECT_EQ(other.err, "cases: 没有找到命例\n");
 }
 
 TEST_F(InstalledCliTest, XdgDataHomeChoosesTheFolder) {
