@@ -21,18 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string& Root() {
-    static std::string root;
-    return root;
-}
-
-// The store of that many cases, built at its first use.
-const std::string& StoreOf(int cases) {
-    static std::map<int, std::string> built;
-    auto [it, added] = built.try_emplace(cases, Root() + std::to_string(cases) + "/");
-    if (added) samplestore::BuildStore(it->second, cases);
-    return it->second;
-}
+using samplestore::Root;
+using samplestore::StoreOf;
 
 void ListAndCount(benchmark::State& state, const SearchCriteria& criteria) {
     MDataBase store;

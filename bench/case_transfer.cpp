@@ -16,18 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string& Root() {
-    static std::string root;
-    return root;
-}
-
-// The program folder of a store of that many cases, built at its first use.
-const std::string& StoreOf(int cases) {
-    static std::map<int, std::string> built;
-    auto [it, added] = built.try_emplace(cases, Root() + std::to_string(cases) + "/");
-    if (added) samplestore::BuildStore(it->second, cases);
-    return it->second;
-}
+using samplestore::Root;
+using samplestore::StoreOf;
 
 void BM_ExportLibrary(benchmark::State& state) {
     MDataBase store;

@@ -2,6 +2,7 @@
 // 97th slot deleted, five categories, eight surnames.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "bench/store_builder.h"
@@ -31,5 +32,19 @@ inline CaseRecord SampleCase(int32_t n) {
 
 // The store of `cases` sample cases under folder/dat.
 inline void BuildStore(const std::string& folder, int32_t cases) { ::BuildStore(folder, cases, SampleCase); }
+
+// The folder under which StoreOf builds its stores (the benchmark's main sets it).
+inline std::string& Root() {
+    static std::string root;
+    return root;
+}
+
+// The program folder of a store of that many cases, built at its first use.
+inline const std::string& StoreOf(int cases) {
+    static std::map<int, std::string> built;
+    auto [it, added] = built.try_emplace(cases, Root() + std::to_string(cases) + "/");
+    if (added) BuildStore(it->second, cases);
+    return it->second;
+}
 
 }  // namespace samplestore
