@@ -53,13 +53,6 @@ protected:
     static CliRun Cli(const std::string& args) { return RunCli("cases " + args); }
     std::string Dir() const { return "--dir " + ShellQuoted(folder_); }
 
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-
     TempFolder root_;
     std::string folder_;
     MDataBase store_;

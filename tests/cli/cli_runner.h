@@ -8,7 +8,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "engine/base/file_util.h"
 
@@ -50,4 +52,12 @@ inline CliRun RunCommand(const std::string& commandLine, StdErr stderrMode = Std
 // Runs marivo-cli with the arguments (already quoted for the shell).
 inline CliRun RunCli(const std::string& args, StdErr stderrMode = StdErr::Apart) {
     return RunCommand(std::string(MARIVO_CLI) + " " + args, stderrMode);
+}
+
+// The lines of a command's output, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }

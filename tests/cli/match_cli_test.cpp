@@ -32,13 +32,6 @@ protected:
         return RankPartners(request);
     }
 
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-
     TempFolder root_;
 };
 
